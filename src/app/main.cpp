@@ -1,0 +1,2 @@
+// PLACEHOLDER: start-up lands with the platform layer.
+int main() { return 0; }

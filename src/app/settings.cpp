@@ -1,0 +1,56 @@
+#include "app/settings.h"
+
+#include <array>
+#include <bit>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "app/error_box.h"
+#include "platform/platform.h"
+
+GameConfig gameConfig;
+std::uint16_t screenWidth = 640;
+std::uint16_t screenHeight = 480;
+std::int32_t pixelFormat = 1;
+
+std::uint16_t numPlayers = 2;
+std::uint16_t currentPlayer = 0;
+std::atomic<std::int16_t> selectedWeapon{0};
+std::uint16_t shotPower = 0;
+const std::uint16_t maxShotPower = 100;
+std::atomic<std::int16_t> directTargetSet{0};
+std::int16_t menuChoice = 0;
+
+const float PI_APPROX = std::bit_cast<float>(0x40490FD0u);
+
+void applySettingsBytes(std::span<const std::uint8_t> bytes) {
+    // A short file reads its missing bytes as 0.
+    auto byteAt = [&](std::size_t i) -> std::uint8_t { return i < bytes.size() ? bytes[i] : 0; };
+    gameConfig.screenMode = byteAt(0);
+    static constexpr std::array<std::array<std::uint16_t, 2>, 4> sizes{{{320, 240}, {640, 480}, {800, 600}, {1024, 768}}};
+    if (gameConfig.screenMode < sizes.size()) {
+        screenWidth = sizes[gameConfig.screenMode][0];
+        screenHeight = sizes[gameConfig.screenMode][1];
+    }
+    gameConfig.skipVblankWait = byteAt(1);
+    gameConfig.quietRefreshFallback = byteAt(2);
+    gameConfig.weatherEnabled = byteAt(3);
+}
+
+void readSettings() {
+    std::ifstream file("game.ini", std::ios::binary);
+    if (!file) {
+        errorBox("no open game.ini", "");
+        return;
+    }
+    std::vector<std::uint8_t> bytes;
+    char c;
+    while (bytes.size() < 4 && file.get(c)) bytes.push_back(static_cast<std::uint8_t>(c));
+    applySettingsBytes(bytes);
+}
+
+void detectPixelFormat() {
+    const platform::Platform& p = platform::get();
+    if (p.redMask() == 0xF800 && p.greenMask() == 0x07E0 && p.blueMask() == 0x001F) pixelFormat = 2;
+}

@@ -1,0 +1,40 @@
+// The settings file "game.ini", the display size and pixel layout, and the game state that input,
+// battle and screens share.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <span>
+
+struct GameConfig {
+    std::uint8_t screenMode = 0;
+    std::uint8_t skipVblankWait = 0;
+    std::uint8_t quietRefreshFallback = 0;
+    std::uint8_t weatherEnabled = 0;
+};
+
+extern GameConfig gameConfig;
+extern std::uint16_t screenWidth;
+extern std::uint16_t screenHeight;
+extern std::int32_t pixelFormat;  // 1 = 5-5-5, 2 = 5-6-5
+
+// Shared game state. The key handler writes selectedWeapon and directTargetSet; both threads may
+// touch them, hence atomics (relaxed single loads and stores).
+extern std::uint16_t numPlayers;
+extern std::uint16_t currentPlayer;
+extern std::atomic<std::int16_t> selectedWeapon;
+extern std::uint16_t shotPower;
+extern const std::uint16_t maxShotPower;
+extern std::atomic<std::int16_t> directTargetSet;
+extern std::int16_t menuChoice;
+constexpr std::int16_t MENU_NONE = 10;
+
+// 3.14159, not the nearest float to pi: the game's angles are computed with this value.
+extern const float PI_APPROX;
+
+// Reads "game.ini" from the working directory into gameConfig and sets the display size.
+void readSettings();
+// The same rules over bytes already read (missing bytes count as 0).
+void applySettingsBytes(std::span<const std::uint8_t> bytes);
+// Sets pixelFormat from the display's colour masks.
+void detectPixelFormat();
