@@ -114,6 +114,9 @@ public:
     virtual void noteBattleSetup(double milliseconds) { (void)milliseconds; }
     virtual void noteBattleFinished() {}
 
+    // Runs the game: starts the game thread with gameMain and runs the window loop on the calling
+    // thread until the game thread has ended or the window is closed. Returns the exit status.
+    virtual int run(std::function<void()> gameMain) = 0;
     // The game flow has ended: the window closes and the process exits.
     virtual void shutdown() = 0;
 };
