@@ -1,0 +1,27 @@
+// Creating the backend chosen on the command line.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/platform.h"
+
+namespace platform {
+
+struct BackendOptions {
+    int pixelFormat = 2;       // 2 = 5-6-5; 1 forces 5-5-5 (--pixel-format 555)
+    bool windowed = false;     // --window: start in a window instead of desktop full screen
+    std::string dataDir;       // the directory the game reads its files from (already changed into)
+    // Headless only.
+    std::string scriptFile;    // --script
+    long long maxFrames = -1;  // --max-frames; -1 runs until the game ends
+    std::string statsFile;     // --stats; "-" is standard output
+    // Window only.
+    std::string recordFile;    // --record
+};
+
+// Null with a message in *error when the backend cannot start (no display, a malformed script).
+std::unique_ptr<Platform> createSdlPlatform(const BackendOptions& options, std::string* error);
+std::unique_ptr<Platform> createHeadlessPlatform(const BackendOptions& options, std::string* error);
+
+}  // namespace platform
