@@ -1,0 +1,3 @@
+#include "battle/player.h"
+
+Player players[MAX_PLAYERS];
