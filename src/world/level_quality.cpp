@@ -19,21 +19,38 @@ constexpr int CANYON_SHOULDER_SPAN = 200;  // how far to each side a canyon's wa
 
 std::size_t at(int x, int y) { return static_cast<std::size_t>(y) * WORLD_WIDTH + x; }
 
-// Keeps a pixel where every pixel (erode) or any pixel (dilate) of the line of 2k + 1 around it
-// along one axis is set; outside the world counts as set for erosion, clear for dilation.
-std::vector<std::uint8_t> filterLines(const std::vector<std::uint8_t>& in, int k, bool erode, bool alongRows) {
+// Keeps a pixel where every pixel (erode) or any pixel (dilate) of the 2k + 1 pixels around it in
+// its row (or column) is set; outside the world counts as set for erosion, clear for dilation.
+// Counts run along the rows in both cases, so both passes read memory in order.
+std::vector<std::uint8_t> filterRows(const std::vector<std::uint8_t>& in, int k, bool erode) {
     std::vector<std::uint8_t> out(in.size());
-    const int lines = alongRows ? WORLD_HEIGHT : WORLD_WIDTH;
-    const int length = alongRows ? WORLD_WIDTH : WORLD_HEIGHT;
-    std::vector<int> prefix(static_cast<std::size_t>(length) + 1);
-    for (int line = 0; line < lines; ++line) {
-        auto index = [&](int i) { return alongRows ? at(i, line) : at(line, i); };
-        for (int i = 0; i < length; ++i) prefix[static_cast<std::size_t>(i) + 1] = prefix[static_cast<std::size_t>(i)] + in[index(i)];
-        for (int i = 0; i < length; ++i) {
-            const int lo = std::max(0, i - k), hi = std::min(length - 1, i + k);
-            const int set = prefix[static_cast<std::size_t>(hi) + 1] - prefix[static_cast<std::size_t>(lo)];
-            out[index(i)] = erode ? set == hi - lo + 1 : set > 0;
+    for (int y = 0; y < WORLD_HEIGHT; ++y) {
+        int set = 0;  // set pixels of the window x - k .. x + k within the row
+        for (int x = 0; x < k && x < WORLD_WIDTH; ++x) set += in[at(x, y)];
+        for (int x = 0; x < WORLD_WIDTH; ++x) {
+            if (x + k < WORLD_WIDTH) set += in[at(x + k, y)];
+            if (x - k - 1 >= 0) set -= in[at(x - k - 1, y)];
+            const int width = std::min(WORLD_WIDTH - 1, x + k) - std::max(0, x - k) + 1;
+            out[at(x, y)] = erode ? set == width : set > 0;
         }
+    }
+    return out;
+}
+
+std::vector<std::uint8_t> filterColumns(const std::vector<std::uint8_t>& in, int k, bool erode) {
+    std::vector<std::uint8_t> out(in.size());
+    std::vector<int> set(WORLD_WIDTH, 0);  // per column, set pixels of the rows y - k .. y + k
+    for (int y = 0; y < k && y < WORLD_HEIGHT; ++y)
+        for (int x = 0; x < WORLD_WIDTH; ++x) set[static_cast<std::size_t>(x)] += in[at(x, y)];
+    for (int y = 0; y < WORLD_HEIGHT; ++y) {
+        for (int x = 0; x < WORLD_WIDTH; ++x) {
+            int& s = set[static_cast<std::size_t>(x)];
+            if (y + k < WORLD_HEIGHT) s += in[at(x, y + k)];
+            if (y - k - 1 >= 0) s -= in[at(x, y - k - 1)];
+        }
+        const int height = std::min(WORLD_HEIGHT - 1, y + k) - std::max(0, y - k) + 1;
+        for (int x = 0; x < WORLD_WIDTH; ++x)
+            out[at(x, y)] = erode ? set[static_cast<std::size_t>(x)] == height : set[static_cast<std::size_t>(x)] > 0;
     }
     return out;
 }
@@ -41,8 +58,8 @@ std::vector<std::uint8_t> filterLines(const std::vector<std::uint8_t>& in, int k
 double sliverShare(const std::vector<std::uint8_t>& mask, std::size_t ground) {
     if (ground == 0) return 0;
     const int k = SLIVER_WIDTH / 2;
-    auto opened = filterLines(filterLines(mask, k, true, true), k, true, false);
-    opened = filterLines(filterLines(opened, k, false, true), k, false, false);
+    auto opened = filterColumns(filterRows(mask, k, true), k, true);
+    opened = filterColumns(filterRows(opened, k, false), k, false);
     std::size_t lost = 0;
     for (std::size_t i = 0; i < mask.size(); ++i) lost += mask[i] && !opened[i];
     return static_cast<double>(lost) / static_cast<double>(ground);
