@@ -96,8 +96,6 @@ public:
             cvt.len = static_cast<int>(samples.size());
             if (SDL_ConvertAudio(&cvt) != 0) return false;
             sound.samples.resize(static_cast<std::size_t>(cvt.len_cvt));
-        } else {
-            sound.samples.resize(samples.size());
         }
         if (sound.samples.empty()) return false;
         sound.chunk.reset(Mix_QuickLoad_RAW(sound.samples.data(), static_cast<Uint32>(sound.samples.size())));
