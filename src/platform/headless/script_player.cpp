@@ -14,9 +14,12 @@ void ScriptPlayer::deliverDue(std::int64_t frame, const std::function<void(const
     while (!queue.empty() && queue.top().frame <= frame) {
         const Pending due = queue.top();
         queue.pop();
+        // Handed out as this one occurrence, at its own frame.
+        ScriptEvent occurrence = due.event;
+        occurrence.frame = due.frame;
+        occurrence.period = 0;
         if (due.event.kind == ScriptEvent::Kind::Click) {
-            ScriptEvent step = due.event;
-            step.period = 0;
+            ScriptEvent step = occurrence;
             step.kind = ScriptEvent::Kind::Move;
             deliver(step);
             step.kind = ScriptEvent::Kind::Press;
@@ -26,7 +29,7 @@ void ScriptPlayer::deliverDue(std::int64_t frame, const std::function<void(const
             step.kind = ScriptEvent::Kind::Release;
             push(due.frame + 1, due.order, step);
         } else {
-            deliver(due.event);
+            deliver(occurrence);
         }
         if (due.event.period > 0) push(due.frame + due.event.period, due.order, due.event);
     }
