@@ -27,14 +27,15 @@ CommandLine parseCommandLine(std::span<const std::string_view> args) {
         std::string_view value;
         bool hasValue = false;
         // Both "--data DIR" and "--data=DIR".
-        if (const auto equals = option.find('='); option.starts_with("--") && equals != std::string_view::npos) {
+        if (const auto equals = option.find('=');
+            option.starts_with("--") && equals != std::string_view::npos) {
             value = option.substr(equals + 1);
             option = option.substr(0, equals);
             hasValue = true;
         }
-        const bool takesValue = option == "--data" || option == "--screen-mode" || option == "--pixel-format" ||
-                                option == "--script" || option == "--max-frames" || option == "--stats" ||
-                                option == "--record";
+        const bool takesValue = option == "--data" || option == "--screen-mode" ||
+                                option == "--pixel-format" || option == "--script" ||
+                                option == "--max-frames" || option == "--stats" || option == "--record";
         if (takesValue && !hasValue) {
             if (i + 1 >= args.size()) return refused("option '" + std::string(option) + "' needs a value");
             value = args[++i];
@@ -55,19 +56,24 @@ CommandLine parseCommandLine(std::span<const std::string_view> args) {
         } else if (option == "--window") {
             line.backend.windowed = true;
         } else if (option == "--screen-mode") {
-            if (!parseInteger(value, 0, 255, number)) return refused("--screen-mode takes a number 0..255, not '" + shown + "'");
+            if (!parseInteger(value, 0, 255, number))
+                return refused("--screen-mode takes a number 0..255, not '" + shown + "'");
             line.screenMode = static_cast<int>(number);
         } else if (option == "--pixel-format") {
-            if (value == "555") line.backend.pixelFormat = 1;
-            else if (value == "565") line.backend.pixelFormat = 2;
-            else return refused("--pixel-format takes 555 or 565, not '" + shown + "'");
+            if (value == "555")
+                line.backend.pixelFormat = 1;
+            else if (value == "565")
+                line.backend.pixelFormat = 2;
+            else
+                return refused("--pixel-format takes 555 or 565, not '" + shown + "'");
         } else if (option == "--headless") {
             line.headless = true;
         } else if (option == "--script") {
             line.backend.scriptFile = shown;
             headlessOnly = true;
         } else if (option == "--max-frames") {
-            if (!parseInteger(value, 0, 1'000'000'000'000, number)) return refused("--max-frames takes a number of frames, not '" + shown + "'");
+            if (!parseInteger(value, 0, 1'000'000'000'000, number))
+                return refused("--max-frames takes a number of frames, not '" + shown + "'");
             line.backend.maxFrames = number;
             headlessOnly = true;
         } else if (option == "--stats") {
@@ -84,7 +90,8 @@ CommandLine parseCommandLine(std::span<const std::string_view> args) {
         }
     }
     if (headlessOnly && !line.headless) return refused("--script, --max-frames and --stats need --headless");
-    if (!line.backend.recordFile.empty() && line.headless) return refused("--record needs the window: it cannot be used with --headless");
+    if (!line.backend.recordFile.empty() && line.headless)
+        return refused("--record needs the window: it cannot be used with --headless");
     return line;
 }
 

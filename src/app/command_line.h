@@ -11,10 +11,10 @@
 struct CommandLine {
     enum class Action { Run, Help, Version, Error };
     Action action = Action::Run;
-    std::string error;     // why the command line was refused (Action::Error)
+    std::string error;  // why the command line was refused (Action::Error)
     bool headless = false;
-    std::string dataDir;   // --data; empty: found as usual
-    int screenMode = -1;   // --screen-mode; -1: byte 0 of "game.ini"
+    std::string dataDir;  // --data; empty: found as usual
+    int screenMode = -1;  // --screen-mode; -1: byte 0 of "game.ini"
     platform::BackendOptions backend;
 };
 

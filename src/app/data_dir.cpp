@@ -13,7 +13,8 @@ bool holdsGameData(const fs::path& dir) {
 }
 }  // namespace
 
-fs::path chooseDataDirectory(const std::string& given, const fs::path& current, std::span<const fs::path> builtIn) {
+fs::path chooseDataDirectory(const std::string& given, const fs::path& current,
+                             std::span<const fs::path> builtIn) {
     if (!given.empty()) return given;
     if (holdsGameData(current)) return current;
     for (const fs::path& dir : builtIn) {

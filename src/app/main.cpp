@@ -39,12 +39,17 @@ int main(int argc, char** argv) {
     const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     CommandLine line = parseCommandLine(args);
     switch (line.action) {
-        case CommandLine::Action::Help: std::fputs(usageText().c_str(), stdout); return 0;
-        case CommandLine::Action::Version: std::fputs(versionText().c_str(), stdout); return 0;
+        case CommandLine::Action::Help:
+            std::fputs(usageText().c_str(), stdout);
+            return 0;
+        case CommandLine::Action::Version:
+            std::fputs(versionText().c_str(), stdout);
+            return 0;
         case CommandLine::Action::Error:
             std::fprintf(stderr, "ramparo: %s\nTry 'ramparo --help' for the options.\n", line.error.c_str());
             return 2;
-        case CommandLine::Action::Run: break;
+        case CommandLine::Action::Run:
+            break;
     }
     platform::BackendOptions& options = line.backend;
     makeAbsolute(options.scriptFile);
@@ -56,8 +61,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "ramparo: %s\n", error.c_str());
         return 1;
     }
-    std::unique_ptr<platform::Platform> backend =
-        line.headless ? platform::createHeadlessPlatform(options, &error) : platform::createSdlPlatform(options, &error);
+    std::unique_ptr<platform::Platform> backend = line.headless
+                                                      ? platform::createHeadlessPlatform(options, &error)
+                                                      : platform::createSdlPlatform(options, &error);
     if (!backend) {
         std::fprintf(stderr, "ramparo: %s\n", error.c_str());
         // Headless refuses only a bad script, a usage error; the window fails for want of a display.

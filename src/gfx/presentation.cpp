@@ -17,11 +17,16 @@ Surface frameBuffers[2];
 // The failures of our display layer, named by the DirectDraw step they take the place of.
 std::string_view displayFailureText(platform::DisplayStatus status) {
     switch (status) {
-        case platform::DisplayStatus::NoDisplay: return "ERROR DIRECT X DirectDrawCreate";
-        case platform::DisplayStatus::WindowFailed: return "ERROR DIRECT X SetDisplayMode";
-        case platform::DisplayStatus::RendererFailed: return "ERROR DIRECT X DirectDrawCreate Surface su";
-        case platform::DisplayStatus::TextureFailed: return "ERROR DIRECT X DirectDrawCreate Surface bc";
-        case platform::DisplayStatus::Ok: break;
+        case platform::DisplayStatus::NoDisplay:
+            return "ERROR DIRECT X DirectDrawCreate";
+        case platform::DisplayStatus::WindowFailed:
+            return "ERROR DIRECT X SetDisplayMode";
+        case platform::DisplayStatus::RendererFailed:
+            return "ERROR DIRECT X DirectDrawCreate Surface su";
+        case platform::DisplayStatus::TextureFailed:
+            return "ERROR DIRECT X DirectDrawCreate Surface bc";
+        case platform::DisplayStatus::Ok:
+            break;
     }
     return {};
 }

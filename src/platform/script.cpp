@@ -43,7 +43,8 @@ std::string upper(std::string_view text) {
 
 bool parseKey(std::string_view word, int& code) {
     const std::string name = upper(word);
-    if (name.size() == 1 && (std::isupper(static_cast<unsigned char>(name[0])) || std::isdigit(static_cast<unsigned char>(name[0])))) {
+    if (name.size() == 1 && (std::isupper(static_cast<unsigned char>(name[0])) ||
+                             std::isdigit(static_cast<unsigned char>(name[0])))) {
         code = name[0];
         return true;
     }
@@ -52,14 +53,18 @@ bool parseKey(std::string_view word, int& code) {
             code = key.code;
             return true;
         }
-    if (name.starts_with("0X") && parseNumber(std::string_view(name).substr(2), code, 16)) return code > 0 && code < 0xFF;
+    if (name.starts_with("0X") && parseNumber(std::string_view(name).substr(2), code, 16))
+        return code > 0 && code < 0xFF;
     return false;
 }
 
 bool parseButton(std::string_view word, MouseButton& button) {
-    if (word == "left") button = MouseButton::Left;
-    else if (word == "right") button = MouseButton::Right;
-    else return false;
+    if (word == "left")
+        button = MouseButton::Left;
+    else if (word == "right")
+        button = MouseButton::Right;
+    else
+        return false;
     return true;
 }
 
@@ -68,9 +73,11 @@ constexpr std::int64_t MAX_SCRIPT_FRAME = 1'000'000'000'000;
 
 bool parseFrame(std::string_view word, ScriptEvent& event) {
     const std::size_t plus = word.find('+');
-    const bool start = parseNumber(word.substr(0, plus), event.frame) && event.frame >= 0 && event.frame <= MAX_SCRIPT_FRAME;
+    const bool start =
+        parseNumber(word.substr(0, plus), event.frame) && event.frame >= 0 && event.frame <= MAX_SCRIPT_FRAME;
     if (plus == std::string_view::npos) return start;
-    return start && parseNumber(word.substr(plus + 1), event.period) && event.period > 0 && event.period <= MAX_SCRIPT_FRAME;
+    return start && parseNumber(word.substr(plus + 1), event.period) && event.period > 0 &&
+           event.period <= MAX_SCRIPT_FRAME;
 }
 
 // Empty when the line is good.
@@ -87,7 +94,8 @@ std::string parseLine(const std::vector<std::string_view>& words, ScriptEvent& e
         event.kind = ScriptEvent::Kind::Key;
         if (auto e = wantArgs(1, "a key name"); !e.empty()) return e;
         if (!parseKey(words[2], event.virtualKey))
-            return "unknown key '" + std::string(words[2]) + "' (A..Z, 0..9, SPACE, ESCAPE, BACKSPACE, RETURN or 0x01..0xFE)";
+            return "unknown key '" + std::string(words[2]) +
+                   "' (A..Z, 0..9, SPACE, ESCAPE, BACKSPACE, RETURN or 0x01..0xFE)";
     } else if (command == "move" || command == "click") {
         event.kind = command == "move" ? ScriptEvent::Kind::Move : ScriptEvent::Kind::Click;
         if (auto e = wantArgs(2, "X Y"); !e.empty()) return e;
@@ -96,11 +104,13 @@ std::string parseLine(const std::vector<std::string_view>& words, ScriptEvent& e
     } else if (command == "press" || command == "release") {
         event.kind = command == "press" ? ScriptEvent::Kind::Press : ScriptEvent::Kind::Release;
         if (auto e = wantArgs(1, "left or right"); !e.empty()) return e;
-        if (!parseButton(words[2], event.button)) return "unknown button '" + std::string(words[2]) + "' (left or right)";
+        if (!parseButton(words[2], event.button))
+            return "unknown button '" + std::string(words[2]) + "' (left or right)";
     } else if (command == "screenshot") {
         event.kind = ScriptEvent::Kind::Screenshot;
         if (auto e = wantArgs(1, "a file name ending in .png"); !e.empty()) return e;
-        if (!words[2].ends_with(".png")) return "screenshot file '" + std::string(words[2]) + "' must end in .png";
+        if (!words[2].ends_with(".png"))
+            return "screenshot file '" + std::string(words[2]) + "' must end in .png";
         event.file = words[2];
     } else if (command == "lose-surfaces" || command == "quit") {
         event.kind = command == "quit" ? ScriptEvent::Kind::Quit : ScriptEvent::Kind::LoseSurfaces;
@@ -154,7 +164,9 @@ bool loadScript(const std::string& path, std::vector<ScriptEvent>& events, std::
 std::string formatScriptEvent(const ScriptEvent& event) {
     std::string out = std::to_string(event.frame);
     if (event.period > 0) out += "+" + std::to_string(event.period);
-    const auto position = [&] { return " " + std::to_string(event.point.x) + " " + std::to_string(event.point.y); };
+    const auto position = [&] {
+        return " " + std::to_string(event.point.x) + " " + std::to_string(event.point.y);
+    };
     const char* button = event.button == MouseButton::Left ? " left" : " right";
     switch (event.kind) {
         case ScriptEvent::Kind::Key: {
@@ -162,13 +174,20 @@ std::string formatScriptEvent(const ScriptEvent& event) {
             std::snprintf(code, sizeof code, "0x%02X", static_cast<unsigned>(event.virtualKey) & 0xFFu);
             return out + " key " + code;
         }
-        case ScriptEvent::Kind::Move: return out + " move" + position();
-        case ScriptEvent::Kind::Click: return out + " click" + position();
-        case ScriptEvent::Kind::Press: return out + " press" + button;
-        case ScriptEvent::Kind::Release: return out + " release" + button;
-        case ScriptEvent::Kind::Screenshot: return out + " screenshot " + event.file;
-        case ScriptEvent::Kind::LoseSurfaces: return out + " lose-surfaces";
-        case ScriptEvent::Kind::Quit: return out + " quit";
+        case ScriptEvent::Kind::Move:
+            return out + " move" + position();
+        case ScriptEvent::Kind::Click:
+            return out + " click" + position();
+        case ScriptEvent::Kind::Press:
+            return out + " press" + button;
+        case ScriptEvent::Kind::Release:
+            return out + " release" + button;
+        case ScriptEvent::Kind::Screenshot:
+            return out + " screenshot " + event.file;
+        case ScriptEvent::Kind::LoseSurfaces:
+            return out + " lose-surfaces";
+        case ScriptEvent::Kind::Quit:
+            return out + " quit";
     }
     return out;
 }

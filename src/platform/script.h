@@ -17,11 +17,11 @@ struct ScriptEvent {
     std::int64_t frame = 0;
     std::int64_t period = 0;  // 0: once
     Kind kind = Kind::Quit;
-    int virtualKey = 0;                        // Key
-    Point point;                               // Move, Click
-    MouseButton button = MouseButton::Left;    // Press, Release
-    std::string file;                          // Screenshot
-    int line = 0;                              // where it was written, for messages
+    int virtualKey = 0;                      // Key
+    Point point;                             // Move, Click
+    MouseButton button = MouseButton::Left;  // Press, Release
+    std::string file;                        // Screenshot
+    int line = 0;                            // where it was written, for messages
 };
 
 // Parses a whole script. False with "line N: ..." in error at the first malformed line.

@@ -50,20 +50,23 @@ double percentile(std::vector<double> values, double p) {
 
 std::string statsJson(const RunStats& stats) {
     std::string sounds = "{";
-    for (auto it = stats.soundsPlayed.begin(); it != stats.soundsPlayed.end(); ++it)
-        sounds += (it == stats.soundsPlayed.begin() ? "" : ", ") + quoted(std::to_string(it->first)) + ": " +
-                  std::to_string(it->second);
+    for (const auto& [id, count] : stats.soundsPlayed)
+        sounds += (sounds.size() > 1 ? ", " : "") + quoted(std::to_string(id)) + ": " + std::to_string(count);
     sounds += "}";
-    return "{\n"
-           "  \"frames\": " + std::to_string(stats.frames) + ",\n"
-           "  \"battles\": " + std::to_string(stats.battles) + ",\n"
-           "  \"error_boxes\": " + list(stats.errorBoxes, quoted) + ",\n"
-           "  \"sounds_played\": " + sounds + ",\n"
-           "  \"frame_ms_p50\": " + number(percentile(stats.frameMs, 50)) + ",\n"
-           "  \"frame_ms_p99\": " + number(percentile(stats.frameMs, 99)) + ",\n"
-           "  \"setup_ms\": " + list(stats.setupMs, number) + ",\n"
-           "  \"exit\": " + quoted(stats.exit) + "\n"
-           "}\n";
+    const std::pair<const char*, std::string> fields[] = {
+        {"frames", std::to_string(stats.frames)},
+        {"battles", std::to_string(stats.battles)},
+        {"error_boxes", list(stats.errorBoxes, quoted)},
+        {"sounds_played", sounds},
+        {"frame_ms_p50", number(percentile(stats.frameMs, 50))},
+        {"frame_ms_p99", number(percentile(stats.frameMs, 99))},
+        {"setup_ms", list(stats.setupMs, number)},
+        {"exit", quoted(stats.exit)},
+    };
+    std::string json = "{";
+    for (const auto& [name, value] : fields)
+        json += std::string(json.size() > 1 ? ",\n" : "\n") + "  \"" + name + "\": " + value;
+    return json + "\n}\n";
 }
 
 }  // namespace platform

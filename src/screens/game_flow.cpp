@@ -38,7 +38,8 @@ void drawSelfCheckFrame() {
         FillRect(backBuffer, white, {w / 2 + 4, h / 2, w * 5 / 6, h / 2 + 8});
     const int weapon = selectedWeapon.load(std::memory_order_relaxed);
     for (int i = 0; i <= weapon; ++i)
-        FillRect(backBuffer, PackColor(31, 20, 0), {w / 6 + i * 12, h * 2 / 3, w / 6 + i * 12 + 8, h * 2 / 3 + 8});
+        FillRect(backBuffer, PackColor(31, 20, 0),
+                 {w / 6 + i * 12, h * 2 / 3, w / 6 + i * 12 + 8, h * 2 / 3 + 8});
     // The cross lies inside the screen: the cursor is confined 5 pixels from every edge.
     const int x = cursorPos.x;
     const int y = cursorPos.y;

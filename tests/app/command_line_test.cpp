@@ -1,11 +1,11 @@
 #include "app/command_line.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
-#include <unistd.h>
 #include <vector>
 
 #include "app/data_dir.h"

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "../test_platform.h"
 #include "app/settings.h"
 #include "battle/player.h"
-#include "../test_platform.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "../test_platform.h"
 #include "app/settings.h"
 #include "gfx/display.h"
-#include "../test_platform.h"
 
 namespace {
 

@@ -1,18 +1,18 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
+#include "../test_platform.h"
 #include "app/input.h"
 #include "app/main_frame.h"
 #include "app/settings.h"
 #include "gfx/display.h"
 #include "gfx/images.h"
 #include "gfx/text.h"
-#include "../test_platform.h"
 
 namespace fs = std::filesystem;
 
@@ -46,7 +46,8 @@ public:
             calls->push_back("font " + std::to_string(height));
             return true;
         }
-        void draw(std::uint16_t*, int, int, int, int, int, int, std::string_view, std::uint32_t, bool) override {}
+        void draw(std::uint16_t*, int, int, int, int, int, int, std::string_view, std::uint32_t,
+                  bool) override {}
     } recorder;
 
     StartUpPlatform() { recorder.calls = &calls; }
@@ -80,7 +81,8 @@ TEST_F(StartUp, GameInitRunsInOrder) {
     CMainFrame frame;
     EXPECT_TRUE(frame.initialised());
     EXPECT_EQ(platform.handler, &frame);
-    EXPECT_EQ(platform.calls, (std::vector<std::string>{"display 800x600", "box No Timer", "masks", "font 23"}));
+    EXPECT_EQ(platform.calls,
+              (std::vector<std::string>{"display 800x600", "box No Timer", "masks", "font 23"}));
     EXPECT_EQ(pixelFormat, 2);
     EXPECT_EQ(fontHeight, 23);
     EXPECT_NE(raznoe, nullptr);

@@ -32,17 +32,17 @@ std::string readFile(const fs::path& path) {
 class GameBinary : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("ramparo_e2e_" + std::to_string(::getpid()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir = fs::temp_directory_path() / ("ramparo_e2e_" + std::to_string(::getpid()) + "_" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(dir / "data");
     }
     void TearDown() override { fs::remove_all(dir); }
 
     // Runs from the test's directory; env is put in front of the command (e.g. "env -u DISPLAY").
     Result run(const std::string& args, const std::string& env = "") {
-        const std::string command = "cd '" + dir.string() + "' && " + env + " '" RAMPARO_BUILD_DIR "/ramparo' " + args +
-                                    " >'" + (dir / "out.txt").string() + "' 2>'" + (dir / "err.txt").string() + "'";
+        const std::string command = "cd '" + dir.string() + "' && " + env +
+                                    " '" RAMPARO_BUILD_DIR "/ramparo' " + args + " >'" +
+                                    (dir / "out.txt").string() + "' 2>'" + (dir / "err.txt").string() + "'";
         const int raw = std::system(command.c_str());
         Result result;
         result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -107,7 +107,8 @@ TEST_F(GameBinary, ScriptedSessionIsDeterministicAndShowsItsFrames) {
     ASSERT_EQ(width, 640);
     ASSERT_EQ(height, 480);
     EXPECT_EQ(pixels[static_cast<std::size_t>(100) * width + 30], (60u << 10) & 0x7FFF);
-    EXPECT_EQ(pixels[static_cast<std::size_t>(100) * width + 100], 0x7FFF) << "the pointer cross at (100, 100)";
+    EXPECT_EQ(pixels[static_cast<std::size_t>(100) * width + 100], 0x7FFF)
+        << "the pointer cross at (100, 100)";
 
     fs::rename(dir / "a.png", dir / "a1.png");
     fs::rename(dir / "b.png", dir / "b1.png");

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <thread>
-#include <unistd.h>
 #include <vector>
 
 #include "platform/backends.h"
@@ -20,7 +20,9 @@ class Recorder : public platform::InputHandler {
 public:
     int presents = 0;
     std::vector<std::string> got;
-    void onKeyDown(int key) override { got.push_back(std::to_string(presents) + " key " + std::to_string(key)); }
+    void onKeyDown(int key) override {
+        got.push_back(std::to_string(presents) + " key " + std::to_string(key));
+    }
     void onMouseButton(platform::MouseButton b, bool pressed) override {
         got.push_back(std::to_string(presents) + (pressed ? " press " : " release ") +
                       (b == platform::MouseButton::Left ? "left" : "right"));
@@ -90,7 +92,8 @@ TEST_F(Headless, EventsArriveAtWaitPointsOnTheGameThread) {
     EXPECT_EQ(status, 0);
     EXPECT_NE(game, caller);
     // Frame n's events come with the present that reaches time n.
-    EXPECT_EQ(recorder.got, (std::vector<std::string>{"0 key 65", "2 press left", "2 key 66", "3 release left"}));
+    EXPECT_EQ(recorder.got,
+              (std::vector<std::string>{"0 key 65", "2 press left", "2 key 66", "3 release left"}));
     EXPECT_EQ(p->cursorPosition().x, 50);
     EXPECT_NE(stats().find("\"frames\": 10"), std::string::npos) << stats();
     EXPECT_NE(stats().find("\"exit\": \"quit\""), std::string::npos);
@@ -105,9 +108,11 @@ TEST_F(Headless, SleepAdvancesVirtualTimeAndMaxFramesEndsASleepLoop) {
         for (;;) {
             p->sleep(10);
             ++sleeps;
-            if (recorder.got.size() == 1 && recorder.got[0] == "0 key 27") recorder.got.push_back("at " + std::to_string(sleeps));
+            if (recorder.got.size() == 1 && recorder.got[0] == "0 key 27")
+                recorder.got.push_back("at " + std::to_string(sleeps));
         }
-    }), 0);
+    }),
+              0);
     // 2 frames = 33.3 ms: the key comes with the 4th sleep (40 ms); 6 frames = 100 ms end the run.
     EXPECT_EQ(recorder.got, (std::vector<std::string>{"0 key 27", "at 4"}));
     EXPECT_EQ(sleeps, 9);
@@ -151,12 +156,16 @@ TEST_F(Headless, StatisticsOfAGameThatEnds) {
     p->run([&] {
         p->errorBox("no open game.ini", "");
         p->errorBox("say \"hi\"\\", nullptr);
+        p->errorBox("two\nlines", "");
         p->noteBattleSetup(12.5);
         p->noteBattleFinished();
         p->present({}, true);
     });
     const std::string json = stats();
-    EXPECT_NE(json.find("\"error_boxes\": [\"no open game.ini\", \"say \\\"hi\\\"\\\\\"]"), std::string::npos) << json;
+    EXPECT_NE(json.find("\"error_boxes\": [\"no open game.ini\", \"say \\\"hi\\\"\\\\\", "),
+              std::string::npos)
+        << json;
+    EXPECT_NE(json.find("\"two\\u000alines\"]"), std::string::npos) << json;
     EXPECT_NE(json.find("\"battles\": 1"), std::string::npos);
     EXPECT_NE(json.find("\"setup_ms\": [12.500]"), std::string::npos);
     EXPECT_NE(json.find("\"frames\": 1"), std::string::npos);
@@ -180,4 +189,19 @@ TEST(RunStatistics, PercentileByNearestRank) {
     EXPECT_EQ(platform::percentile(hundred, 99), 99);
     EXPECT_EQ(platform::percentile(hundred, 100), 100);
     EXPECT_EQ(platform::percentile({7}, 0), 7);
+}
+
+TEST(RunStatistics, SoundsByIdAndEveryField) {
+    platform::RunStats stats;
+    stats.soundsPlayed = {{17, 2}, {3, 1}};
+    stats.frameMs = {1.0, 3.0};
+    stats.exit = "quit";
+    const std::string json = platform::statsJson(stats);
+    EXPECT_NE(json.find("\"sounds_played\": {\"3\": 1, \"17\": 2}"), std::string::npos) << json;
+    EXPECT_NE(json.find("\"frame_ms_p50\": 1.000"), std::string::npos);
+    EXPECT_NE(json.find("\"frame_ms_p99\": 3.000"), std::string::npos);
+    for (const char* field : {"frames", "battles", "error_boxes", "setup_ms", "exit"})
+        EXPECT_NE(json.find("\"" + std::string(field) + "\": "), std::string::npos) << field;
+    EXPECT_EQ(json.front(), '{');
+    EXPECT_EQ(json.substr(json.size() - 2), "}\n");
 }

@@ -93,8 +93,9 @@ TEST(ScriptParser, MalformedLinesNameTheLine) {
 }
 
 TEST(ScriptParser, FormattedEventsReadBack) {
-    const auto events = parseOk("0 key ESCAPE\n5+60 click 7 9\n6 move -1 2\n7 press right\n8 release left\n"
-                                "9 screenshot a.png\n10 lose-surfaces\n11 quit\n12 key Z\n");
+    const auto events = parseOk(
+        "0 key ESCAPE\n5+60 click 7 9\n6 move -1 2\n7 press right\n8 release left\n"
+        "9 screenshot a.png\n10 lose-surfaces\n11 quit\n12 key Z\n");
     std::string written;
     for (const ScriptEvent& e : events) written += platform::formatScriptEvent(e) + "\n";
     const auto again = parseOk(written);

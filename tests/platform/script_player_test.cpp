@@ -1,15 +1,16 @@
+#include "platform/headless/script_player.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "platform/headless/script_player.h"
-
 namespace {
 
 std::vector<std::string> playUntil(platform::ScriptPlayer& player, std::int64_t frame) {
     std::vector<std::string> delivered;
-    player.deliverDue(frame, [&](const platform::ScriptEvent& e) { delivered.push_back(platform::formatScriptEvent(e)); });
+    player.deliverDue(
+        frame, [&](const platform::ScriptEvent& e) { delivered.push_back(platform::formatScriptEvent(e)); });
     return delivered;
 }
 
@@ -41,11 +42,13 @@ TEST(ScriptPlayer, PeriodicEventsRepeat) {
     EXPECT_EQ(playUntil(player, 10).size(), 1u);
     EXPECT_EQ(playUntil(player, 14).size(), 0u);
     // A long wait catches up with every repeat that fell due meanwhile.
-    EXPECT_EQ(playUntil(player, 30), (std::vector<std::string>{"15 key 0x20", "20 key 0x20", "25 key 0x20", "30 key 0x20"}));
+    EXPECT_EQ(playUntil(player, 30),
+              (std::vector<std::string>{"15 key 0x20", "20 key 0x20", "25 key 0x20", "30 key 0x20"}));
 }
 
 TEST(ScriptPlayer, RepeatedClickReleasesBeforePressingAgain) {
     auto player = playerOf("0+1 click 5 5\n");
     EXPECT_EQ(playUntil(player, 0), (std::vector<std::string>{"0 move 5 5", "0 press left"}));
-    EXPECT_EQ(playUntil(player, 1), (std::vector<std::string>{"1 release left", "1 move 5 5", "1 press left"}));
+    EXPECT_EQ(playUntil(player, 1),
+              (std::vector<std::string>{"1 release left", "1 move 5 5", "1 press left"}));
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <string>
 #include <thread>
 #include <utility>
 
@@ -63,7 +64,10 @@ public:
     bool startTimer(int, std::function<void()>) override { return true; }
 
     void errorBox(std::string_view text, const char*) override {
-        std::fprintf(stderr, "Ramparo: %.*s\n", static_cast<int>(text.size()), text.data());
+        // One line per box on standard error; the statistics keep the text as it is.
+        std::string line(text);
+        std::replace(line.begin(), line.end(), '\n', ' ');
+        std::fprintf(stderr, "Ramparo: %s\n", line.c_str());
         stats.errorBoxes.emplace_back(text);
     }
 
@@ -117,17 +121,21 @@ private:
                 if (input) input->onKeyDown(event.virtualKey);
                 break;
             case ScriptEvent::Kind::Move:
-            case ScriptEvent::Kind::Click: moveCursor(event.point); break;
+            case ScriptEvent::Kind::Click:
+                moveCursor(event.point);
+                break;
             case ScriptEvent::Kind::Press:
             case ScriptEvent::Kind::Release:
                 if (input) input->onMouseButton(event.button, event.kind == ScriptEvent::Kind::Press);
                 break;
             case ScriptEvent::Kind::Screenshot:
                 if (!savePng(event.file, shown, options.pixelFormat == 1 ? 1 : 2))
-                    std::fprintf(stderr, "ramparo: script line %d: cannot write screenshot '%s'\n", event.line,
-                                 event.file.c_str());
+                    std::fprintf(stderr, "ramparo: script line %d: cannot write screenshot '%s'\n",
+                                 event.line, event.file.c_str());
                 break;
-            case ScriptEvent::Kind::LoseSurfaces: surfacesLost = true; break;
+            case ScriptEvent::Kind::LoseSurfaces:
+                surfacesLost = true;
+                break;
             case ScriptEvent::Kind::Quit:
                 if (stats.exit.empty()) stats.exit = "quit";
                 break;
@@ -145,11 +153,13 @@ private:
     bool writeStats() const {
         if (options.statsFile.empty()) return true;
         const std::string json = statsJson(stats);
-        if (options.statsFile == "-") return std::fputs(json.c_str(), stdout) >= 0 && std::fflush(stdout) == 0;
+        if (options.statsFile == "-")
+            return std::fputs(json.c_str(), stdout) >= 0 && std::fflush(stdout) == 0;
         std::FILE* file = std::fopen(options.statsFile.c_str(), "w");
         bool ok = file && std::fputs(json.c_str(), file) >= 0;
         if (file) ok = std::fclose(file) == 0 && ok;
-        if (!ok) std::fprintf(stderr, "ramparo: cannot write the statistics to '%s'\n", options.statsFile.c_str());
+        if (!ok)
+            std::fprintf(stderr, "ramparo: cannot write the statistics to '%s'\n", options.statsFile.c_str());
         return ok;
     }
 

@@ -3,7 +3,8 @@
 namespace platform {
 
 ScriptPlayer::ScriptPlayer(const std::vector<ScriptEvent>& events) {
-    for (std::size_t i = 0; i < events.size(); ++i) push(events[i].frame, static_cast<std::int64_t>(i), events[i]);
+    for (std::size_t i = 0; i < events.size(); ++i)
+        push(events[i].frame, static_cast<std::int64_t>(i), events[i]);
 }
 
 void ScriptPlayer::push(std::int64_t frame, std::int64_t order, const ScriptEvent& event) {
