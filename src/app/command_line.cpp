@@ -1,6 +1,8 @@
 #include "app/command_line.h"
 
+#include <algorithm>
 #include <charconv>
+#include <iterator>
 
 namespace {
 
@@ -9,6 +11,10 @@ bool parseInteger(std::string_view text, long long low, long long high, long lon
     const auto result = std::from_chars(text.data(), end, value);
     return !text.empty() && result.ec == std::errc() && result.ptr == end && value >= low && value <= high;
 }
+
+constexpr std::string_view optionsWithValue[] = {
+    "--data", "--screen-mode", "--pixel-format", "--script", "--max-frames", "--stats", "--record"};
+constexpr std::string_view flags[] = {"--help", "-h", "--version", "--window", "--headless"};
 
 CommandLine refused(std::string error) {
     CommandLine line;
@@ -33,13 +39,16 @@ CommandLine parseCommandLine(std::span<const std::string_view> args) {
             option = option.substr(0, equals);
             hasValue = true;
         }
-        const bool takesValue = option == "--data" || option == "--screen-mode" ||
-                                option == "--pixel-format" || option == "--script" ||
-                                option == "--max-frames" || option == "--stats" || option == "--record";
+        const bool takesValue = std::ranges::find(optionsWithValue, option) != std::end(optionsWithValue);
+        const bool isFlag = std::ranges::find(flags, option) != std::end(flags);
+        if (!takesValue && !isFlag) {
+            return refused(option.starts_with("-") ? "unknown option '" + std::string(option) + "'"
+                                                   : "unexpected argument '" + std::string(option) + "'");
+        }
         if (takesValue && !hasValue) {
             if (i + 1 >= args.size()) return refused("option '" + std::string(option) + "' needs a value");
             value = args[++i];
-        } else if (!takesValue && hasValue) {
+        } else if (isFlag && hasValue) {
             return refused("option '" + std::string(option) + "' takes no value");
         }
         const std::string shown(value);
@@ -83,10 +92,6 @@ CommandLine parseCommandLine(std::span<const std::string_view> args) {
         } else if (option == "--record") {
             if (value.empty()) return refused("option '--record' needs a file name");
             line.backend.recordFile = shown;
-        } else if (option.starts_with("-")) {
-            return refused("unknown option '" + std::string(option) + "'");
-        } else {
-            return refused("unexpected argument '" + std::string(option) + "'");
         }
     }
     if (headlessOnly && !line.headless) return refused("--script, --max-frames and --stats need --headless");

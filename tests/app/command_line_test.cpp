@@ -66,6 +66,7 @@ TEST(CommandLineParsing, RefusalsSayWhy) {
         {{"--stats", "-"}, "need --headless"},
         {{"--headless", "--record", "r.txt"}, "--record"},
         {{"--window=yes"}, "takes no value"},
+        {{"--bogus=1"}, "unknown option '--bogus'"},
     };
     for (const auto& [args, why] : cases) {
         const CommandLine line = parseCommandLine(args);

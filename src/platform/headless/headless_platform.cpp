@@ -82,7 +82,7 @@ public:
             gameThread = std::this_thread::get_id();
             frameStartMs = threadCpuMs();
             try {
-                // An end that was due before the game thread existed ends it at its first wait.
+                // An end that fell due during start-up ends the run before the game begins.
                 endIfDue();
                 gameMain();
             } catch (const QuitRequested&) {
@@ -102,7 +102,8 @@ private:
     // A wait point: time moves on, the due script events reach the game, and the run may end.
     void advance(std::int64_t units) {
         now += units;
-        const std::int64_t mixedUs = now * 1'000'000 / UNITS_PER_SECOND;
+        const std::int64_t mixedUs =
+            now / UNITS_PER_SECOND * 1'000'000 + now % UNITS_PER_SECOND * 1'000'000 / UNITS_PER_SECOND;
         mixer->advance(mixedUs - mixedUntilUs);
         mixedUntilUs = mixedUs;
         script.deliverDue(now / UNITS_PER_FRAME, [this](const ScriptEvent& event) { deliver(event); });
