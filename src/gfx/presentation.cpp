@@ -1,5 +1,6 @@
 // Opening the display, page flipping and the recovery of lost surfaces.
 #include <string_view>
+#include <utility>
 
 #include "app/error_box.h"
 #include "app/main_frame.h"
