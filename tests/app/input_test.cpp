@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "../test_platform.h"
 #include "app/settings.h"
 #include "battle/player.h"
 
@@ -102,19 +101,6 @@ TEST_F(DigitKeys, PlayerIndexOutsideTheTableIsRefused) {
     EXPECT_EQ(directTargetSet, 0);
 }
 
-TEST(MouseButtons, ReleaseAfterTakenClickLeavesZero) {
-    OnLButtonDown();
-    EXPECT_EQ(inputState.leftButton, 1);
-    inputState.leftButton = 0;  // the game thread takes the click
-    OnLButtonUp();
-    EXPECT_EQ(inputState.leftButton, 0);
-    OnRButtonDown();
-    EXPECT_EQ(inputState.rightButton, 1);
-    EXPECT_EQ(inputState.leftButton, 0);
-    OnRButtonUp();
-    EXPECT_EQ(inputState.rightButton, 0);
-}
-
 TEST(InputReset, ClearsOnlyTheKey) {
     inputState.lastKeyDown = 'Y';
     inputState.leftButton = 1;
@@ -122,12 +108,4 @@ TEST(InputReset, ClearsOnlyTheKey) {
     EXPECT_EQ(inputState.lastKeyDown, 0);
     EXPECT_EQ(inputState.leftButton, 1);
     inputState.leftButton = 0;
-}
-
-TEST(Cursor, ReadFromThePlatform) {
-    TestPlatform platform;
-    platform.cursor = {123, -7};
-    readCursor();
-    EXPECT_EQ(cursorPos.x, 123);
-    EXPECT_EQ(cursorPos.y, -7);
 }

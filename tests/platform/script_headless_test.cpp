@@ -68,18 +68,6 @@ protected:
 
 }  // namespace
 
-TEST_F(Headless, MalformedScriptIsRefusedWithItsLine) {
-    std::ofstream(dir / "bad.txt") << "0 key A\n1 fly\n";
-    platform::BackendOptions options;
-    options.scriptFile = (dir / "bad.txt").string();
-    std::string error;
-    EXPECT_EQ(platform::createHeadlessPlatform(options, &error), nullptr);
-    EXPECT_NE(error.find("line 2"), std::string::npos) << error;
-    options.scriptFile = (dir / "missing.txt").string();
-    EXPECT_EQ(platform::createHeadlessPlatform(options, &error), nullptr);
-    EXPECT_NE(error.find("missing.txt"), std::string::npos);
-}
-
 TEST_F(Headless, EventsArriveAtWaitPointsOnTheGameThread) {
     auto p = make("0 key A\n3 click 50 60\n3 key B\n10 quit\n");
     Recorder recorder;
@@ -137,19 +125,6 @@ TEST_F(Headless, CursorStaysInsideTheClipRectangle) {
     EXPECT_EQ(seen[1].y, 8);
 }
 
-TEST_F(Headless, SimulatedSurfaceLossIsReportedOnce) {
-    auto p = make("1 lose-surfaces\n3 quit\n");
-    std::vector<bool> losses;
-    p->run([&] {
-        for (;;) {
-            p->present({}, true);
-            losses.push_back(p->takeSurfaceLoss());
-        }
-    });
-    EXPECT_EQ(losses, (std::vector<bool>{true, false}));
-    EXPECT_TRUE(p->restoreDisplay());
-}
-
 TEST_F(Headless, StatisticsOfAGameThatEnds) {
     auto p = make("");
     EXPECT_EQ(p->redMask(), 0xF800u);
@@ -172,15 +147,6 @@ TEST_F(Headless, StatisticsOfAGameThatEnds) {
     EXPECT_NE(json.find("\"exit\": \"game-exit\""), std::string::npos);
 }
 
-TEST_F(Headless, ForcedFiveFiveFiveLayout) {
-    platform::BackendOptions options;
-    options.pixelFormat = 1;
-    auto p = platform::createHeadlessPlatform(options, nullptr);
-    EXPECT_EQ(p->redMask(), 0x7C00u);
-    EXPECT_EQ(p->greenMask(), 0x03E0u);
-    EXPECT_EQ(p->blueMask(), 0x001Fu);
-}
-
 TEST(RunStatistics, PercentileByNearestRank) {
     EXPECT_EQ(platform::percentile({}, 50), 0);
     EXPECT_EQ(platform::percentile({3, 1, 2}, 50), 2);
@@ -191,7 +157,7 @@ TEST(RunStatistics, PercentileByNearestRank) {
     EXPECT_EQ(platform::percentile({7}, 0), 7);
 }
 
-TEST(RunStatistics, SoundsByIdAndEveryField) {
+TEST(RunStatistics, SoundsById) {
     platform::RunStats stats;
     stats.soundsPlayed = {{17, 2}, {3, 1}};
     stats.frameMs = {1.0, 3.0};
@@ -200,8 +166,6 @@ TEST(RunStatistics, SoundsByIdAndEveryField) {
     EXPECT_NE(json.find("\"sounds_played\": {\"3\": 1, \"17\": 2}"), std::string::npos) << json;
     EXPECT_NE(json.find("\"frame_ms_p50\": 1.000"), std::string::npos);
     EXPECT_NE(json.find("\"frame_ms_p99\": 3.000"), std::string::npos);
-    for (const char* field : {"frames", "battles", "error_boxes", "setup_ms", "exit"})
-        EXPECT_NE(json.find("\"" + std::string(field) + "\": "), std::string::npos) << field;
     EXPECT_EQ(json.front(), '{');
     EXPECT_EQ(json.substr(json.size() - 2), "}\n");
 }
