@@ -12,6 +12,7 @@
 #include "app/game_thread.h"
 #include "app/main_frame.h"
 #include "app/settings.h"
+#include "audio/sound_system.h"
 #include "platform/backends.h"
 
 namespace {
@@ -70,6 +71,7 @@ int main(int argc, char** argv) {
         return line.headless ? 2 : 1;
     }
     platform::set(backend.get());
+    soundSystem.attach(backend->audio());
     screenModeOverride = line.screenMode;
     const int status = CGameApp().InitInstance();
     platform::set(nullptr);

@@ -5,6 +5,7 @@
 #include "app/error_box.h"
 #include "app/main_frame.h"
 #include "app/settings.h"
+#include "audio/sound_system.h"
 #include "gfx/display.h"
 #include "gfx/draw.h"
 #include "gfx/images.h"
@@ -36,13 +37,6 @@ platform::Rect clipRect() {
     return {cursorClipRect.left, cursorClipRect.top, cursorClipRect.right, cursorClipRect.bottom};
 }
 
-// The sound system's SetPrimaryFormat(44100, 16, 2): no device counts as success, the game is then
-// silent. It becomes soundSystem.SetPrimaryFormat once the sound system owns the device.
-bool setPrimarySoundFormat() {
-    platform::AudioDevice& audio = platform::get().audio();
-    return !audio.available() || audio.setFormat({44100, 16, 2});
-}
-
 void flip(bool waitVerticalBlank) {
     std::swap(backBuffer, primarySurface);
     platform::get().present(primarySurface->view(), waitVerticalBlank);
@@ -71,7 +65,7 @@ void InitDisplay() {
     }
     p.clipCursor(clipRect());
     if (!p.startTimer(30, OnTimer)) errorBox("No Timer");
-    if (!setPrimarySoundFormat()) errorBox("error music FormatPrimaryBufer");
+    if (!soundSystem.SetPrimaryFormat(44100, 16, 2)) errorBox("error music FormatPrimaryBufer");
 }
 
 void PresentFrame() { flip(gameConfig.skipVblankWait == 0); }
