@@ -61,13 +61,11 @@ bool ImagesOverlap(const ImageEntry& a, std::int32_t xA, std::int32_t yA, const 
     for (int row = 0; row < area.rows; ++row) {
         const std::uint16_t* pixelsA = surfaceA->row(area.aTop + row) + area.aLeft;
         const std::uint16_t* pixelsB = surfaceB->row(area.bTop + row) + area.bLeft;
-        bool hit = false;
         for (int i = 0; i < area.cols; ++i) {
             const std::uint16_t pa = pixelsA[i];
             const std::uint16_t pb = pixelsB[i];
-            hit |= (lowByte(pa) != 0 && lowByte(pb) != 0) | (highByte(pa) != 0 && highByte(pb) != 0);
+            if ((lowByte(pa) != 0 && lowByte(pb) != 0) || (highByte(pa) != 0 && highByte(pb) != 0)) return true;
         }
-        if (hit) return true;
     }
     return false;
 }
