@@ -51,23 +51,20 @@ std::uint64_t mostPixelsIn(std::size_t streamBytes) {
     return tokens / 2 * LONGEST_RUN + tokens % 2;
 }
 
-// Decodes tokens until `pixels` is full or the stream ends; returns the pixels written.
-std::size_t decodeStream(ByteReader& in, int pixelFormat, std::vector<std::uint16_t>& pixels) {
-    std::size_t written = 0;
+// Appends decoded tokens to pixels until it holds `total` pixels or the stream ends.
+void decodeStream(ByteReader& in, int pixelFormat, std::size_t total, std::vector<std::uint16_t>& pixels) {
     std::uint16_t token = 0;
-    while (written < pixels.size() && in.read16(token)) {
+    while (pixels.size() < total && in.read16(token)) {
         if (token < RUN_FLAG) {
-            pixels[written++] = toDisplayLayout(token, pixelFormat);
+            pixels.push_back(toDisplayLayout(token, pixelFormat));
             continue;
         }
         std::uint16_t value = 0;
         if (!in.read16(value)) break;
         // A run that would pass the end of the array is cut there.
-        const std::size_t count = std::min<std::size_t>(token - RUN_FLAG, pixels.size() - written);
-        std::fill_n(pixels.begin() + static_cast<std::ptrdiff_t>(written), count, toDisplayLayout(value, pixelFormat));
-        written += count;
+        const std::size_t count = std::min<std::size_t>(token - RUN_FLAG, total - pixels.size());
+        pixels.insert(pixels.end(), count, toDisplayLayout(value, pixelFormat));
     }
-    return written;
 }
 
 std::string badFile(const char* fileName, const std::string& reason) {
@@ -103,13 +100,13 @@ std::string decodeSpriteFile(std::span<const std::uint8_t> bytes, const char* fi
         std::uint64_t{sheet.offsets[last]} + std::uint64_t{sheet.widths[last]} * sheet.heights[last];
     const std::uint64_t capacity = std::min(total, mostPixelsIn(in.remaining()));
     try {
-        sheet.pixels.resize(static_cast<std::size_t>(capacity));
+        sheet.pixels.reserve(static_cast<std::size_t>(capacity));
     } catch (const std::bad_alloc&) {
         std::fill(sheet.widths.begin(), sheet.widths.end(), 0);
         return "no memory 1";
     }
-    const std::size_t decoded = decodeStream(in, pixelFormat, sheet.pixels);
-    sheet.pixels.resize(decoded);
+    decodeStream(in, pixelFormat, static_cast<std::size_t>(capacity), sheet.pixels);
+    const std::size_t decoded = sheet.pixels.size();
 
     std::string problem;
     if (decoded < total) problem = badFile(fileName, "pixel stream ends early");
