@@ -23,6 +23,18 @@ bool ttfReady() {
     return ready;
 }
 
+// Our own fontconfig configuration, released at exit (the library's implicit default one is not).
+FcConfig* fontConfig() {
+    struct Holder {
+        FcConfig* config = FcInitLoadConfigAndFonts();
+        ~Holder() {
+            if (config) FcConfigDestroy(config);
+        }
+    };
+    static Holder holder;
+    return holder.config;
+}
+
 struct Face {
     std::string file;
     bool bold = false;
@@ -32,12 +44,14 @@ struct Face {
 // answers with something, and a wrong family must not pass for the one asked for).
 Face findFace(const char* pattern, std::initializer_list<const char*> families) {
     Face face;
+    FcConfig* config = fontConfig();
+    if (!config) return face;
     FcPattern* query = FcNameParse(reinterpret_cast<const FcChar8*>(pattern));
     if (!query) return face;
-    FcConfigSubstitute(nullptr, query, FcMatchPattern);
+    FcConfigSubstitute(config, query, FcMatchPattern);
     FcDefaultSubstitute(query);
     FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(nullptr, query, &result);
+    FcPattern* match = FcFontMatch(config, query, &result);
     FcPatternDestroy(query);
     if (!match) return face;
     FcChar8* family = nullptr;
