@@ -21,13 +21,15 @@ constexpr int TILE_STEP_Y = 256;
 
 enum class Key { Black, None };
 
-// Pixel 0 is transparent. Every pixel is stored (the old one where the source is 0), which lets the
-// compiler turn the loop into a vector blend.
-void copyKeyedRow(std::uint16_t* dest, const std::uint16_t* src, int count) {
-    for (int i = 0; i < count; ++i) {
-        const std::uint16_t pixel = src[i];
-        dest[i] = pixel != 0 ? pixel : dest[i];
-    }
+// Pixel 0 is transparent. Every pixel is stored (the old one where the source is 0), and whole
+// blocks of 8 go first: a fixed-length loop the compiler turns into vector blends.
+void copyKeyedRow(std::uint16_t* __restrict dest, const std::uint16_t* __restrict src, int count) {
+    constexpr int BLOCK = 8;
+    const auto keyed = [](std::uint16_t pixel, std::uint16_t old) { return pixel != 0 ? pixel : old; };
+    int i = 0;
+    for (; i + BLOCK <= count; i += BLOCK)
+        for (int k = 0; k < BLOCK; ++k) dest[i + k] = keyed(src[i + k], dest[i + k]);
+    for (; i < count; ++i) dest[i] = keyed(src[i], dest[i]);
 }
 
 // The one block copy: src's rectangle (left, top)-(right, bottom) to dest at (x, y). Refused as a
@@ -38,13 +40,20 @@ void blit(Surface* dest, const Surface* src, int x, int y, int left, int top, in
     const int width = right - left;
     const int height = bottom - top;
     if (x < 0 || y < 0 || x + width > dest->width || y + height > dest->height) return;
+    if (dest == src) {
+        // Within one surface the rows may overlap: copy from the source as it was.
+        Surface before(width, height);
+        blit(&before, src, 0, 0, left, top, right, bottom, Key::None);
+        blit(dest, &before, x, y, 0, 0, width, height, key);
+        return;
+    }
     for (int row = 0; row < height; ++row) {
         const std::uint16_t* from = src->row(top + row) + left;
         std::uint16_t* to = dest->row(y + row) + x;
         if (key == Key::Black)
             copyKeyedRow(to, from, width);
         else
-            std::memmove(to, from, static_cast<std::size_t>(width) * sizeof(std::uint16_t));
+            std::memcpy(to, from, static_cast<std::size_t>(width) * sizeof(std::uint16_t));
     }
 }
 

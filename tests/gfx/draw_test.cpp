@@ -138,6 +138,12 @@ TEST_F(Drawing, PartCopiesTheSourceRectangleOrNothing) {
     EXPECT_TRUE(untouched());
 }
 
+TEST_F(Drawing, CopyWithinOneSurfaceReadsTheSourceAsItWas) {
+    ImageEntry image = makeImage(6, 2, {1, 2, 0, 4, 5, 6, 7, 8, 9, 10, 11, 12});
+    DrawImagePart(image.surface.get(), image, 1, 0, 0, 0, 5, 2);
+    EXPECT_EQ(image.surface->pixels, (std::vector<std::uint16_t>{1, 1, 2, 4, 4, 5, 7, 7, 8, 9, 10, 11}));
+}
+
 TEST_F(Drawing, EmptyEntriesAndMissingSurfacesDrawNothing) {
     ImageEntry image = patternImage(4, 4);
     image.width = 0;
