@@ -102,6 +102,14 @@ TEST_F(Text, EmptyTextAndPositionsOffTheSurfaceDrawNothing) {
     EXPECT_TRUE(changed().empty());
 }
 
+TEST_F(Text, HeightZeroOpensTheDefaultSize) {
+    ASSERT_TRUE(platform.open(0));
+    DrawText(0, 0, "HELLO", WHITE);
+    const Box box = changed();
+    ASSERT_FALSE(box.empty());
+    EXPECT_NEAR(box.bottom - box.top + 1, 12, 1);  // capitals of about 0.7 em of a 16-point face
+}
+
 TEST_F(Text, CentredOnX) {
     ASSERT_TRUE(platform.open(18));
     DrawTextCentered(160, 5, "NEXT OPPONENT", WHITE);
