@@ -28,8 +28,9 @@ ImageEntry makeImage(int width, int height, PixelAt pixelAt) {
 
 // Shown as time per pixel (for example "120ps"), from the processor time of the run.
 void reportPerPixel(benchmark::State& state, std::int64_t pixels) {
-    state.counters["per_pixel"] = benchmark::Counter(static_cast<double>(pixels) * static_cast<double>(state.iterations()),
-                                                     benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["per_pixel"] =
+        benchmark::Counter(static_cast<double>(pixels) * static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void BM_MemcpyScreen(benchmark::State& state) {
@@ -44,7 +45,8 @@ void BM_MemcpyScreen(benchmark::State& state) {
 BENCHMARK(BM_MemcpyScreen);
 
 void BM_DrawImageOpaqueScreen(benchmark::State& state) {
-    const ImageEntry image = makeImage(SCREEN_WIDTH, SCREEN_HEIGHT, [](int x, int y) { return std::uint16_t(x ^ y); });
+    const ImageEntry image =
+        makeImage(SCREEN_WIDTH, SCREEN_HEIGHT, [](int x, int y) { return std::uint16_t(x ^ y); });
     Surface screen(SCREEN_WIDTH, SCREEN_HEIGHT);
     for (auto _ : state) {
         DrawImageOpaque(&screen, image, 0, 0);

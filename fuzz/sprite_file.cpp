@@ -1,11 +1,11 @@
 // libFuzzer target for the sprite-file decoder: any bytes, both pixel layouts. Beyond the
 // sanitizers' own checks it traps when an image the table loader would copy reaches past the
 // decoded pixels.
+#include "gfx/sprite_file.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <span>
-
-#include "gfx/sprite_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     SpriteSheet sheet;
@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int pixelFormat : {1, 2}) {
         decodeSpriteFile(std::span<const std::uint8_t>(data, size), "fuzz.spr", pixelFormat, sheet);
         for (int i = 0; i < SPRITE_FILE_MAX_IMAGES && sheet.widths[i] != 0; ++i) {
-            const std::uint64_t end = std::uint64_t{sheet.offsets[i]} + std::uint64_t{sheet.widths[i]} * sheet.heights[i];
+            const std::uint64_t end =
+                std::uint64_t{sheet.offsets[i]} + std::uint64_t{sheet.widths[i]} * sheet.heights[i];
             if (end > sheet.pixels.size()) __builtin_trap();
         }
         for (std::uint16_t pixel : sheet.pixels)

@@ -34,9 +34,11 @@ void copyKeyedRow(std::uint16_t* __restrict dest, const std::uint16_t* __restric
 
 // The one block copy: src's rectangle (left, top)-(right, bottom) to dest at (x, y). Refused as a
 // whole unless the rectangle is non-empty and lies inside both surfaces.
-void blit(Surface* dest, const Surface* src, int x, int y, int left, int top, int right, int bottom, Key key) {
+void blit(Surface* dest, const Surface* src, int x, int y, int left, int top, int right, int bottom,
+          Key key) {
     if (!dest || !src) return;
-    if (left < 0 || top < 0 || left >= right || top >= bottom || right > src->width || bottom > src->height) return;
+    if (left < 0 || top < 0 || left >= right || top >= bottom || right > src->width || bottom > src->height)
+        return;
     const int width = right - left;
     const int height = bottom - top;
     if (x < 0 || y < 0 || x + width > dest->width || y + height > dest->height) return;
@@ -68,7 +70,8 @@ void drawPart(Surface* dest, const ImageEntry& image, int x, int y, int left, in
 }
 
 // Keeps the part of the image that lies inside 0..boundsWidth x 0..boundsHeight.
-void drawClipped(Surface* dest, const ImageEntry& image, int xValue, int yValue, int boundsWidth, int boundsHeight) {
+void drawClipped(Surface* dest, const ImageEntry& image, int xValue, int yValue, int boundsWidth,
+                 int boundsHeight) {
     if (image.width == 0) return;
     int x = signed16(xValue);
     int y = signed16(yValue);
@@ -109,8 +112,8 @@ void DrawImageOpaque(Surface* dest, const ImageEntry& image, int x, int y) {
     drawPart(dest, image, x, y, 0, 0, image.width, image.height, Key::None);
 }
 
-void DrawImagePart(Surface* dest, const ImageEntry& image, int x, int y, int srcLeft, int srcTop, int srcRight,
-                   int srcBottom) {
+void DrawImagePart(Surface* dest, const ImageEntry& image, int x, int y, int srcLeft, int srcTop,
+                   int srcRight, int srcBottom) {
     drawPart(dest, image, x, y, srcLeft, srcTop, srcRight, srcBottom, Key::Black);
 }
 
@@ -132,7 +135,8 @@ void DrawImageClipped1024(Surface* dest, const ImageEntry& image, int x, int y) 
 }
 
 void StretchImage(Surface* dest, const Surface* src) {
-    if (!dest || !src || dest == src || dest->width <= 0 || dest->height <= 0 || src->width <= 0 || src->height <= 0)
+    if (!dest || !src || dest == src || dest->width <= 0 || dest->height <= 0 || src->width <= 0 ||
+        src->height <= 0)
         return;
     std::vector<int> sourceColumn(static_cast<std::size_t>(dest->width));
     for (int x = 0; x < dest->width; ++x)

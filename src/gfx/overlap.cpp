@@ -23,8 +23,8 @@ bool intersect(std::int64_t xA, std::int64_t yA, int widthA, int heightA, std::i
     const std::int64_t right = std::min(xA + widthA, xB + widthB);
     const std::int64_t bottom = std::min(yA + heightA, yB + heightB);
     if (left >= right || top >= bottom) return false;
-    out = {static_cast<int>(left - xA), static_cast<int>(top - yA), static_cast<int>(left - xB),
-           static_cast<int>(top - yB), static_cast<int>(right - left), static_cast<int>(bottom - top)};
+    out = {static_cast<int>(left - xA), static_cast<int>(top - yA),     static_cast<int>(left - xB),
+           static_cast<int>(top - yB),  static_cast<int>(right - left), static_cast<int>(bottom - top)};
     return true;
 }
 
@@ -49,8 +49,8 @@ std::uint16_t* pixelAfterRow(Surface& image, int x, int y) {
 
 }  // namespace
 
-bool ImagesOverlap(const ImageEntry& a, std::int32_t xA, std::int32_t yA, const ImageEntry& b, std::int32_t xB,
-                   std::int32_t yB) {
+bool ImagesOverlap(const ImageEntry& a, std::int32_t xA, std::int32_t yA, const ImageEntry& b,
+                   std::int32_t xB, std::int32_t yB) {
     Intersection area;
     if (!intersect(xA, yA, a.width, a.height, xB, yB, b.width, b.height, area)) return false;
     const Surface* surfaceA = lockImage(a, "error lock sp1");
@@ -64,7 +64,8 @@ bool ImagesOverlap(const ImageEntry& a, std::int32_t xA, std::int32_t yA, const 
         for (int i = 0; i < area.cols; ++i) {
             const std::uint16_t pa = pixelsA[i];
             const std::uint16_t pb = pixelsB[i];
-            if ((lowByte(pa) != 0 && lowByte(pb) != 0) || (highByte(pa) != 0 && highByte(pb) != 0)) return true;
+            if ((lowByte(pa) != 0 && lowByte(pb) != 0) || (highByte(pa) != 0 && highByte(pb) != 0))
+                return true;
         }
     }
     return false;
@@ -78,8 +79,8 @@ bool PointOnImage(std::int32_t px, std::int32_t py, const ImageEntry& b, std::in
     return surfaceB->row(area.bTop)[area.bLeft] != 0;
 }
 
-std::uint16_t EraseOverlap(const ImageEntry& a, std::int32_t xA, std::int32_t yA, ImageEntry& b, std::int32_t xB,
-                           std::int32_t yB) {
+std::uint16_t EraseOverlap(const ImageEntry& a, std::int32_t xA, std::int32_t yA, ImageEntry& b,
+                           std::int32_t xB, std::int32_t yB) {
     Intersection area;
     if (!intersect(xA, yA, a.width, a.height, xB, yB, b.width, b.height, area)) return 0;
     Surface* surfaceA = lockImage(a, "error lock sp1");

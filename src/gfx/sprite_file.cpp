@@ -25,8 +25,10 @@ public:
 
     bool read32(std::uint32_t& value) {
         if (remaining() < 4) return false;
-        value = static_cast<std::uint32_t>(bytes_[pos_]) | (static_cast<std::uint32_t>(bytes_[pos_ + 1]) << 8) |
-                (static_cast<std::uint32_t>(bytes_[pos_ + 2]) << 16) | (static_cast<std::uint32_t>(bytes_[pos_ + 3]) << 24);
+        value = static_cast<std::uint32_t>(bytes_[pos_]) |
+                (static_cast<std::uint32_t>(bytes_[pos_ + 1]) << 8) |
+                (static_cast<std::uint32_t>(bytes_[pos_ + 2]) << 16) |
+                (static_cast<std::uint32_t>(bytes_[pos_ + 3]) << 24);
         pos_ += 4;
         return true;
     }
@@ -111,10 +113,12 @@ std::string decodeSpriteFile(std::span<const std::uint8_t> bytes, const char* fi
     std::string problem;
     if (decoded < total) problem = badFile(fileName, "pixel stream ends early");
     for (std::uint32_t i = 0; i < count && sheet.widths[i] != 0; ++i) {
-        const std::uint64_t end = std::uint64_t{sheet.offsets[i]} + std::uint64_t{sheet.widths[i]} * sheet.heights[i];
+        const std::uint64_t end =
+            std::uint64_t{sheet.offsets[i]} + std::uint64_t{sheet.widths[i]} * sheet.heights[i];
         if (end <= decoded) continue;
         sheet.widths[i] = 0;
-        if (problem.empty()) problem = badFile(fileName, "image " + std::to_string(i) + " lies past its pixels");
+        if (problem.empty())
+            problem = badFile(fileName, "image " + std::to_string(i) + " lies past its pixels");
         break;
     }
     return problem;

@@ -59,10 +59,12 @@ Face findFace(const char* pattern, std::initializer_list<const char*> families) 
     int weight = 0;
     if (FcPatternGetString(match, FC_FAMILY, 0, &family) == FcResultMatch &&
         FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch &&
-        std::any_of(families.begin(), families.end(),
-                    [&](const char* wanted) { return std::string(reinterpret_cast<char*>(family)) == wanted; })) {
+        std::any_of(families.begin(), families.end(), [&](const char* wanted) {
+            return std::string(reinterpret_cast<char*>(family)) == wanted;
+        })) {
         face.file = reinterpret_cast<char*>(file);
-        face.bold = FcPatternGetInteger(match, FC_WEIGHT, 0, &weight) == FcResultMatch && weight >= FC_WEIGHT_BOLD;
+        face.bold =
+            FcPatternGetInteger(match, FC_WEIGHT, 0, &weight) == FcResultMatch && weight >= FC_WEIGHT_BOLD;
     }
     FcPatternDestroy(match);
     return face;
@@ -114,8 +116,9 @@ public:
         const int fromY = std::max(0, -y);
         const int toY = std::min(glyphs->h, height - y);
         for (int row = fromY; row < toY; ++row) {
-            const auto* coverage = reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(glyphs->pixels) +
-                                                                          static_cast<std::ptrdiff_t>(row) * glyphs->pitch);
+            const auto* coverage =
+                reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(glyphs->pixels) +
+                                                       static_cast<std::ptrdiff_t>(row) * glyphs->pitch);
             std::uint16_t* out = pixels + static_cast<std::ptrdiff_t>(y + row) * pitch;
             for (int col = fromX; col < toX; ++col) {
                 const int alpha = static_cast<int>(coverage[col] >> 24);

@@ -131,10 +131,10 @@ TEST_F(Drawing, PartCopiesTheSourceRectangleOrNothing) {
     EXPECT_EQ(drawnColumns(23), std::make_pair(10, 12));
     EXPECT_EQ(drawnColumns(24), std::make_pair(-1, -1));
     FillAll(screen, BACKGROUND);
-    DrawImagePartOpaque(&screen, image, 0, 0, 6, 0, 9, 1);   // past the source's right edge
-    DrawImagePart(&screen, image, 0, 0, -1, 0, 2, 2);        // left edge 65535
-    DrawImagePart(&screen, image, 0, 0, 4, 0, 4, 2);         // empty
-    DrawImagePart(&screen, image, 318, 0, 0, 0, 3, 1);       // past the destination
+    DrawImagePartOpaque(&screen, image, 0, 0, 6, 0, 9, 1);  // past the source's right edge
+    DrawImagePart(&screen, image, 0, 0, -1, 0, 2, 2);       // left edge 65535
+    DrawImagePart(&screen, image, 0, 0, 4, 0, 4, 2);        // empty
+    DrawImagePart(&screen, image, 318, 0, 0, 0, 3, 1);      // past the destination
     EXPECT_TRUE(untouched());
 }
 
@@ -178,7 +178,9 @@ protected:
         // Frame: each 15 x 15 quarter its own colour, with its inner column/row marked.
         std::vector<std::uint16_t> frame;
         for (int y = 0; y < 30; ++y)
-            for (int x = 0; x < 30; ++x) frame.push_back(static_cast<std::uint16_t>(0x1000 * (1 + (y / 15) * 2 + x / 15) + y * 32 + x));
+            for (int x = 0; x < 30; ++x)
+                frame.push_back(
+                    static_cast<std::uint16_t>(0x1000 * (1 + (y / 15) * 2 + x / 15) + y * 32 + x));
         raznoe[444] = makeImage(30, 30, frame);
         raznoe[465] = solidImage(1024, 768, 0x0777);
     }
@@ -197,11 +199,11 @@ TEST_F(Panel, ZeroSizeDrawsTheFourCornersOnly) {
 TEST_F(Panel, EdgesRepeatTheFramesInnerLinesAroundTheTexture) {
     DrawPanel(&screen, 0, 0, 5, 3);  // outer size 35 x 33
     EXPECT_EQ(screen.row(16)[16], 0x0777);
-    EXPECT_EQ(screen.row(4)[17], frameAt(14, 4));     // top edge
-    EXPECT_EQ(screen.row(31)[19], frameAt(14, 28));   // bottom edge
-    EXPECT_EQ(screen.row(16)[2], frameAt(2, 14));     // left edge
-    EXPECT_EQ(screen.row(17)[33], frameAt(28, 14));   // right edge
-    EXPECT_EQ(screen.row(32)[34], frameAt(29, 29));   // bottom right corner
+    EXPECT_EQ(screen.row(4)[17], frameAt(14, 4));    // top edge
+    EXPECT_EQ(screen.row(31)[19], frameAt(14, 28));  // bottom edge
+    EXPECT_EQ(screen.row(16)[2], frameAt(2, 14));    // left edge
+    EXPECT_EQ(screen.row(17)[33], frameAt(28, 14));  // right edge
+    EXPECT_EQ(screen.row(32)[34], frameAt(29, 29));  // bottom right corner
     EXPECT_EQ(drawnColumns(32), std::make_pair(0, 34));
     EXPECT_EQ(drawnColumns(33), std::make_pair(-1, -1));
 }
@@ -209,9 +211,9 @@ TEST_F(Panel, EdgesRepeatTheFramesInnerLinesAroundTheTexture) {
 TEST_F(Panel, PiecesOutsideTheDestinationAreLeftOut) {
     DrawPanel(&screen, 300, 0, 10, 10);  // outer columns 300..339 on a 320-wide screen
     EXPECT_EQ(screen.row(0)[300], frameAt(0, 0));
-    EXPECT_EQ(screen.row(0)[319], frameAt(14, 0));     // top edge pieces up to the screen edge
-    EXPECT_EQ(screen.row(20)[318], BACKGROUND);        // the texture (315..324) does not fit
-    EXPECT_EQ(screen.row(25)[300], frameAt(0, 15));    // bottom left corner
+    EXPECT_EQ(screen.row(0)[319], frameAt(14, 0));   // top edge pieces up to the screen edge
+    EXPECT_EQ(screen.row(20)[318], BACKGROUND);      // the texture (315..324) does not fit
+    EXPECT_EQ(screen.row(25)[300], frameAt(0, 15));  // bottom left corner
     EXPECT_EQ(drawnColumns(20), std::make_pair(300, 314));
 }
 
@@ -222,7 +224,7 @@ TEST_F(Panel, TextureIsTheTileRepeatedEvery378By256AndClipped) {
     const Surface& texture = *raznoe[465].surface;
     EXPECT_EQ(texture.row(0)[0], patternAt(0, 0));
     EXPECT_EQ(texture.row(512 + 5)[756 + 7], patternAt(7, 5));
-    EXPECT_EQ(texture.row(210)[100], 0);               // between tiles
+    EXPECT_EQ(texture.row(210)[100], 0);  // between tiles
     EXPECT_EQ(texture.row(767)[1023], 0);
     EXPECT_EQ(texture.row(256)[1023], patternAt((1023 - 756) % 256, 0));
 }

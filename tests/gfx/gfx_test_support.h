@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "../test_platform.h"
 #include "gfx/images.h"
 #include "gfx/sprite_writer.h"
-#include "../test_platform.h"
 
 inline ImageEntry makeImage(int width, int height, const std::vector<std::uint16_t>& pixels) {
     ImageEntry entry;
@@ -25,13 +25,15 @@ inline ImageEntry makeImage(int width, int height, const std::vector<std::uint16
 }
 
 inline ImageEntry solidImage(int width, int height, std::uint16_t value) {
-    return makeImage(width, height, std::vector<std::uint16_t>(static_cast<std::size_t>(width) * height, value));
+    return makeImage(width, height,
+                     std::vector<std::uint16_t>(static_cast<std::size_t>(width) * height, value));
 }
 
 // Image number n of a 1-row-per-pixel pattern: every pixel differs from every other image's.
 inline SpriteImage patternSprite(int width, int height, std::uint16_t seed) {
     SpriteImage image{static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height), {}};
-    for (int i = 0; i < width * height; ++i) image.pixels.push_back(static_cast<std::uint16_t>((seed * 37 + i) % 0x7FFF + 1));
+    for (int i = 0; i < width * height; ++i)
+        image.pixels.push_back(static_cast<std::uint16_t>((seed * 37 + i) % 0x7FFF + 1));
     return image;
 }
 
@@ -57,8 +59,8 @@ public:
     ScratchDir& operator=(const ScratchDir&) = delete;
 
     static void writeBytes(const char* name, const std::vector<std::uint8_t>& bytes) {
-        std::ofstream(name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                    static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(name, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }
     static void writeSprites(const char* name, std::span<const SpriteImage> images) {
         writeBytes(name, encodeSpriteFile(images));

@@ -16,7 +16,8 @@ protected:
 
     static std::vector<SpriteImage> numbered(int count, int firstSeed) {
         std::vector<SpriteImage> images;
-        for (int i = 0; i < count; ++i) images.push_back(patternSprite(2 + i % 3, 1 + i % 2, static_cast<std::uint16_t>(firstSeed + i)));
+        for (int i = 0; i < count; ++i)
+            images.push_back(patternSprite(2 + i % 3, 1 + i % 2, static_cast<std::uint16_t>(firstSeed + i)));
         return images;
     }
 
@@ -96,7 +97,8 @@ TEST_F(ImageTables, BadFileIsReportedAndLoadsOnlyItsWholeImages) {
     bytes.resize(bytes.size() - 10);
     ScratchDir::writeBytes("it3.spr", bytes);
     LoadSceneryImages("it3.spr");
-    EXPECT_EQ(platform.errorBoxes, std::vector<std::string>{"bad sprite file it3.spr: pixel stream ends early"});
+    EXPECT_EQ(platform.errorBoxes,
+              std::vector<std::string>{"bad sprite file it3.spr: pixel stream ends early"});
     expectEntry(sprit[0], items[0]);
     expectEntry(sprit[1], items[1]);
     EXPECT_EQ(sprit[2].width, 0);
@@ -123,15 +125,17 @@ TEST_F(ImageTables, ReloadRestoresVideoImagesAndKeepsCanvases) {
     LoadGameImages();
     ASSERT_TRUE(platform.errorBoxes.empty());
 
-    for (int index : {0, 2, 9, 440, 441, 442, 466, 467, 494, 495}) raznoe[index].surface->pixels.assign(6, 0x7777);
+    for (int index : {0, 2, 9, 440, 441, 442, 466, 467, 494, 495})
+        raznoe[index].surface->pixels.assign(6, 0x7777);
     Surface& landscape = *raznoe[1].surface;
-    landscape.row(192 + 6)[256 + 5] = 0x1234;   // tile 7 (row 1, column 1) at (5, 6)
-    landscape.row(767)[1535] = 0x4321;          // tile 23, its last pixel
+    landscape.row(192 + 6)[256 + 5] = 0x1234;  // tile 7 (row 1, column 1) at (5, 6)
+    landscape.row(767)[1535] = 0x4321;         // tile 23, its last pixel
     const Surface* fortress = raznoe[9].surface.get();
 
     ReloadVideoImages();
     EXPECT_TRUE(platform.errorBoxes.empty());
-    for (int index : {0, 441, 467, 494}) EXPECT_EQ(raznoe[index].surface->pixels, small[index].pixels) << index;
+    for (int index : {0, 441, 467, 494})
+        EXPECT_EQ(raznoe[index].surface->pixels, small[index].pixels) << index;
     for (int index : {2, 9, 440, 442, 466, 495})
         EXPECT_EQ(raznoe[index].surface->pixels, std::vector<std::uint16_t>(6, 0x7777)) << index;
     EXPECT_EQ(raznoe[9].surface.get(), fortress);

@@ -45,9 +45,9 @@ TEST_F(Overlap, PixelsMeetOnlyByTheSameByte) {
 TEST_F(Overlap, OnlyTheIntersectionIsCompared) {
     // A's only pixel meets B's only pixel at world (7, 4).
     std::vector<std::uint16_t> pixelsA(6 * 5, 0);
-    pixelsA[3 * 6 + 4] = 0x0001;                 // A at (3, 1): local (4, 3)
+    pixelsA[3 * 6 + 4] = 0x0001;  // A at (3, 1): local (4, 3)
     std::vector<std::uint16_t> pixelsB(4 * 4, 0);
-    pixelsB[2 * 4 + 1] = 0x00FF;                 // B at (6, 2): local (1, 2)
+    pixelsB[2 * 4 + 1] = 0x00FF;  // B at (6, 2): local (1, 2)
     const ImageEntry a = makeImage(6, 5, pixelsA);
     const ImageEntry b = makeImage(4, 4, pixelsB);
     EXPECT_TRUE(ImagesOverlap(a, 3, 1, b, 6, 2));
@@ -71,8 +71,8 @@ TEST_F(Overlap, MissingSurfacesAreReportedAndGiveNoAnswer) {
     EXPECT_FALSE(ImagesOverlap(solid, 0, 0, missing, 0, 0));
     EXPECT_FALSE(PointOnImage(1, 1, missing, 0, 0));
     EXPECT_EQ(EraseOverlap(solid, 0, 0, missing, 0, 0), 0);
-    EXPECT_EQ(platform.errorBoxes,
-              (std::vector<std::string>{"error lock sp1", "error lock sp2", "error lock sp2", "error lock sp2"}));
+    EXPECT_EQ(platform.errorBoxes, (std::vector<std::string>{"error lock sp1", "error lock sp2",
+                                                             "error lock sp2", "error lock sp2"}));
 }
 
 TEST_F(Overlap, EraseCountsBytePositionsIncludingTheByteAfterTheRow) {
@@ -98,7 +98,8 @@ TEST_F(Overlap, AtTheRightEdgeTheNextRowsFirstByteFollows) {
     ImageEntry b = solidImage(4, 2, SOLID);
     const ImageEntry a = solidImage(2, 1, SOLID);
     EXPECT_EQ(EraseOverlap(a, 2, 0, b, 0, 0), 4);
-    EXPECT_EQ(b.surface->pixels, (std::vector<std::uint16_t>{SOLID, SOLID, 0, 0, 0x7F00, SOLID, SOLID, SOLID}));
+    EXPECT_EQ(b.surface->pixels,
+              (std::vector<std::uint16_t>{SOLID, SOLID, 0, 0, 0x7F00, SOLID, SOLID, SOLID}));
     // In B's last row there is no byte after: three positions count.
     EXPECT_EQ(EraseOverlap(a, 2, 1, b, 0, 0), 3);
     EXPECT_EQ(b.surface->pixels, (std::vector<std::uint16_t>{SOLID, SOLID, 0, 0, 0x7F00, SOLID, 0, 0}));

@@ -15,7 +15,9 @@ struct Bytes {
         data.push_back(static_cast<std::uint8_t>(v >> 8));
         return *this;
     }
-    Bytes& u32(std::uint32_t v) { return u16(static_cast<std::uint16_t>(v)).u16(static_cast<std::uint16_t>(v >> 16)); }
+    Bytes& u32(std::uint32_t v) {
+        return u16(static_cast<std::uint16_t>(v)).u16(static_cast<std::uint16_t>(v >> 16));
+    }
     Bytes& image(std::uint16_t w, std::uint16_t h, std::uint32_t offset) { return u16(w).u16(h).u32(offset); }
 };
 
@@ -40,8 +42,8 @@ std::string decode(const std::vector<std::uint8_t>& bytes, SpriteSheet& sheet, i
 }
 
 TEST(SpriteFile, WrittenImagesDecodeToTheirSizesOffsetsAndPixels) {
-    const std::vector<SpriteImage> images = {patternSprite(3, 2, 1), solidSprite(5, 4, 0x1234), solidSprite(1, 1, 0),
-                                             patternSprite(7, 1, 2)};
+    const std::vector<SpriteImage> images = {patternSprite(3, 2, 1), solidSprite(5, 4, 0x1234),
+                                             solidSprite(1, 1, 0), patternSprite(7, 1, 2)};
     SpriteSheet sheet = emptySheet();
     EXPECT_EQ(decode(encodeSpriteFile(images), sheet), "");
     std::vector<std::uint16_t> all;
@@ -57,8 +59,16 @@ TEST(SpriteFile, WrittenImagesDecodeToTheirSizesOffsetsAndPixels) {
 
 TEST(SpriteFile, RunTokens) {
     // 0x8000 adds nothing but still consumes its value; runs ignore bit 15 of the value.
-    const auto bytes = Bytes{}.u32(1).image(5, 1, 0).u16(0x8000).u16(0x1234).u16(0x0001).u16(0x8003).u16(0xFC00)
-                           .u16(0x0002).data;
+    const auto bytes = Bytes{}
+                           .u32(1)
+                           .image(5, 1, 0)
+                           .u16(0x8000)
+                           .u16(0x1234)
+                           .u16(0x0001)
+                           .u16(0x8003)
+                           .u16(0xFC00)
+                           .u16(0x0002)
+                           .data;
     SpriteSheet sheet = emptySheet();
     EXPECT_EQ(decode(bytes, sheet), "");
     EXPECT_EQ(sheet.pixels, (std::vector<std::uint16_t>{0x0001, 0x7C00, 0x7C00, 0x7C00, 0x0002}));
@@ -90,7 +100,8 @@ TEST(SpriteFile, UnreadableHeadersLoadNothing) {
         {"count 0", Bytes{}.u32(0).u16(1).data, "bad sprite file t.spr: image count 0"},
         {"count 1025", Bytes{}.u32(1025).image(1, 1, 0).data, "bad sprite file t.spr: image count 1025"},
         {"count 2^32-1", Bytes{}.u32(0xFFFFFFFF).data, "bad sprite file t.spr: image count 4294967295"},
-        {"table cut", Bytes{}.u32(2).image(1, 1, 0).u16(1).u16(1).u16(0).data, "bad sprite file t.spr: image table cut short"},
+        {"table cut", Bytes{}.u32(2).image(1, 1, 0).u16(1).u16(1).u16(0).data,
+         "bad sprite file t.spr: image table cut short"},
     };
     for (const Case& c : cases) {
         SpriteSheet sheet = emptySheet();
@@ -114,11 +125,13 @@ TEST(SpriteFile, ImagesNeedingMissingPixelsAreRefused) {
         {"run without value", Bytes{}.u32(1).image(2, 1, 0).u16(1).u16(0x8001).data, 0,
          "bad sprite file t.spr: pixel stream ends early"},
         // Image 1 points past the end of the array that image 2 defines.
-        {"offset past the array", Bytes{}.u32(3).image(1, 1, 0).image(2, 1, 5).image(1, 1, 1).u16(1).u16(2).data, 1,
+        {"offset past the array",
+         Bytes{}.u32(3).image(1, 1, 0).image(2, 1, 5).image(1, 1, 1).u16(1).u16(2).data, 1,
          "bad sprite file t.spr: image 1 lies past its pixels"},
         // Sizes whose product and offset pass 32 bits: a total no file can back.
-        {"overflowing total", Bytes{}.u32(2).image(1, 1, 0).image(0xFFFF, 0xFFFF, 0xFFFFFFFF).u16(0x8000 + 0x7FFF).u16(9).data,
-         1, "bad sprite file t.spr: pixel stream ends early"},
+        {"overflowing total",
+         Bytes{}.u32(2).image(1, 1, 0).image(0xFFFF, 0xFFFF, 0xFFFFFFFF).u16(0x8000 + 0x7FFF).u16(9).data, 1,
+         "bad sprite file t.spr: pixel stream ends early"},
     };
     for (const Case& c : cases) {
         SpriteSheet sheet = emptySheet();
@@ -130,7 +143,8 @@ TEST(SpriteFile, ImagesNeedingMissingPixelsAreRefused) {
 }
 
 TEST(SpriteFile, TruncatingAValidFileAnywhereNeverExposesMissingPixels) {
-    const std::vector<SpriteImage> images = {patternSprite(9, 7, 1), solidSprite(40, 30, 0x0421), patternSprite(5, 5, 3)};
+    const std::vector<SpriteImage> images = {patternSprite(9, 7, 1), solidSprite(40, 30, 0x0421),
+                                             patternSprite(5, 5, 3)};
     const std::vector<std::uint8_t> whole = encodeSpriteFile(images);
     for (std::size_t size = 0; size < whole.size(); ++size) {
         SpriteSheet sheet = emptySheet();

@@ -82,7 +82,8 @@ TEST_F(Text, SolidGlyphPixelsTakeTheColourAndTheBackgroundStays) {
     EXPECT_GT(red, 20);
     // Left of the text and below its cell nothing changed.
     for (int y = 0; y < 60; ++y) EXPECT_EQ(screen.pixels[static_cast<std::size_t>(y) * 320 + 9], BACKGROUND);
-    for (int x = 0; x < 320; ++x) EXPECT_EQ(screen.pixels[static_cast<std::size_t>(50) * 320 + x], BACKGROUND);
+    for (int x = 0; x < 320; ++x)
+        EXPECT_EQ(screen.pixels[static_cast<std::size_t>(50) * 320 + x], BACKGROUND);
 
     pixelFormat = 1;
     screen.pixels.assign(screen.pixels.size(), BACKGROUND);
@@ -96,8 +97,8 @@ TEST_F(Text, EmptyTextAndPositionsOffTheSurfaceDrawNothing) {
     ASSERT_TRUE(platform.open(18));
     DrawText(10, 10, "", WHITE);
     DrawTextCentered(10, 10, "", WHITE);
-    DrawText(-5, 10, "WIDE TEXT", WHITE);   // x 65531
-    DrawText(10, -5, "WIDE TEXT", WHITE);   // y 65531
+    DrawText(-5, 10, "WIDE TEXT", WHITE);  // x 65531
+    DrawText(10, -5, "WIDE TEXT", WHITE);  // y 65531
     DrawTextCentered(-40, 10, "WIDE TEXT", WHITE);
     EXPECT_TRUE(changed().empty());
 }
@@ -125,8 +126,10 @@ TEST_F(Text, ClippedToTheSurfacesWidthInsideItsPitch) {
     DrawTextCentered(99, 0, "MMMMMMMM", WHITE);
     bool drewInside = false;
     for (int y = 0; y < 60; ++y) {
-        for (int x = 100; x < 320; ++x) ASSERT_EQ(screen.pixels[static_cast<std::size_t>(y) * 320 + x], BACKGROUND);
-        for (int x = 80; x < 100; ++x) drewInside |= screen.pixels[static_cast<std::size_t>(y) * 320 + x] != BACKGROUND;
+        for (int x = 100; x < 320; ++x)
+            ASSERT_EQ(screen.pixels[static_cast<std::size_t>(y) * 320 + x], BACKGROUND);
+        for (int x = 80; x < 100; ++x)
+            drewInside |= screen.pixels[static_cast<std::size_t>(y) * 320 + x] != BACKGROUND;
     }
     EXPECT_TRUE(drewInside);
 }
@@ -142,7 +145,8 @@ TEST_F(Text, MatchesTheGoldenPictures) {
         backBuffer = &picture;
         DrawText(2, 3, "RAMPARO: NONAME 01 - 1234$", 0x0F0F0F);
         DrawText(1, 2, "RAMPARO: NONAME 01 - 1234$", 0x00FFFF);
-        const std::string path = std::string(RAMPARO_TEST_SOURCE_DIR) + "/gfx/fixtures/text_" + std::to_string(height) + ".png";
+        const std::string path =
+            std::string(RAMPARO_TEST_SOURCE_DIR) + "/gfx/fixtures/text_" + std::to_string(height) + ".png";
         if (update) {
             ASSERT_TRUE(platform::savePng(path, picture.view(), 2)) << path;
             continue;
