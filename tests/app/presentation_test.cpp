@@ -5,6 +5,7 @@
 
 #include "../test_platform.h"
 #include "app/settings.h"
+#include "audio/sound_system.h"
 #include "gfx/display.h"
 
 namespace {
@@ -152,6 +153,7 @@ TEST_F(Presentation, VerticalBlankWaitFollowsSettings) {
 
 TEST_F(Presentation, OpenedDisplayConfinesCursorAndStartsServices) {
     platform.device.present = true;
+    soundSystem.attach(platform.audio());
     InitDisplay();
     EXPECT_TRUE(platform.errorBoxes.empty());
     ASSERT_EQ(platform.clips.size(), 1u);
@@ -188,10 +190,12 @@ TEST_F(Presentation, DisplayFailuresHaveTheirTextsAndEndTheStep) {
 
 TEST_F(Presentation, TimerAndSoundFormatFailuresGoOn) {
     platform.device.formatOk = false;
+    soundSystem.attach(platform.audio());
     InitDisplay();
     EXPECT_TRUE(platform.errorBoxes.empty()) << "no sound device is no failure";
     platform.timer = false;
     platform.device.present = true;
+    soundSystem.attach(platform.audio());
     InitDisplay();
     EXPECT_EQ(platform.errorBoxes, (std::vector<std::string>{"No Timer", "error music FormatPrimaryBufer"}));
 }

@@ -59,7 +59,7 @@ TEST_F(StartUp, GameInitRunsInOrder) {
     EXPECT_TRUE(frame.initialised());
     EXPECT_EQ(platform.handler, &frame);
     EXPECT_EQ(platform.calls,
-              (std::vector<std::string>{"display 800x600", "box No Timer", "masks", "font 23"}));
+              (std::vector<std::string>{"display 800x600", "box No Timer", "masks", "font 23", "box no open load"}));
     EXPECT_EQ(pixelFormat, 2);
     EXPECT_EQ(fontHeight, 23);
     EXPECT_TRUE(raznoe && sprit && fon);
