@@ -66,13 +66,13 @@ SpriteImage drawMenuBackground() {
     // A distant rival with a blue banner, and a shot arcing between them.
     paintBanner(c, 590, 282 - 37.5f, 0.5f, playerColour(1), 0.6f);
     paintFortress(c, 560, 282, 0.5f);
-    for (int i = 0; i < 28; ++i) {
-        const float t = i / 27.0f;
+    for (int i = 0; i < 18; ++i) {
+        const float t = i / 30.0f;
         const float x = 470 - 300 * t, y = 255 - 260 * t + 300 * t * t;
         c.fill(circle(x, y, 2.0f + 3.5f * t), solid(rgb255(240, 240, 240)), 0.0f, OUTLINE, 0.55f);
     }
-    c.fill(capsule(162, 254, 176, 232, 3.2f), solid(rgb255(236, 236, 240)), 1.0f);
-    c.fill(circle(176, 232, 3.2f), solid(rgb255(230, 50, 40)), 1.0f);
+    c.fill(capsule(296, 204, 282, 209.5f, 3.2f), solid(rgb255(236, 236, 240)), 1.0f);
+    c.fill(circle(281, 210, 3.4f), solid(rgb255(230, 50, 40)), 1.0f);
     // Title.
     const float cell = 10;
     drawLabel(c, "RAMPARO", 324, 82, cell, solid(rgb255(40, 20, 10)), 3.0f);
@@ -121,11 +121,11 @@ SpriteImage drawStartupPicture() {
     const Scene s{300, 200, 135};
     Canvas c(300, 200, 1);
     paintLandscape(c, s, 240, 70);
-    paintBanner(c, 110 + 60, 112 - 75, 1.0f, playerColour(4), 0.4f);
-    paintFortress(c, 110, 112, 1.0f);
+    paintBanner(c, 110 + 60, 118 - 75, 1.0f, playerColour(4), 0.4f);
+    paintFortress(c, 110, 118, 1.0f);
     c.fill(box(-2, 160, 302, 202), verticalGradient(rgb255(110, 190, 70), rgb255(50, 110, 50), 160, 200), 1.0f);
-    drawLabel(c, "RAMPARO", 152, 44, 6.0f, solid(rgb255(40, 20, 10)), 2.0f);
-    drawLabel(c, "RAMPARO", 150, 41, 6.0f, verticalGradient(rgb255(255, 252, 210), rgb255(250, 120, 30), 20, 62), 2.0f);
+    drawLabel(c, "RAMPARO", 152, 31, 5.0f, solid(rgb255(40, 20, 10)), 2.0f);
+    drawLabel(c, "RAMPARO", 150, 29, 5.0f, verticalGradient(rgb255(255, 252, 210), rgb255(250, 120, 30), 12, 46), 2.0f);
     // Frame.
     c.fill(subtract(box(0, 0, 300, 200, 10), box(5, 5, 295, 195, 6)), solid(rgb255(210, 160, 60)), 1.0f);
     c.clearWhere([](float x, float y) { return box(0, 0, 300, 200, 10)(x, y) > 0; });

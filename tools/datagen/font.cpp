@@ -104,7 +104,8 @@ Sdf textShape(std::string_view text, float x, float y, float cell) {
 
 void drawLabel(Canvas& canvas, std::string_view text, float cx, float cy, float cell, const Paint& paint,
                float outlineWidth) {
-    const float x = cx - textWidth(text, cell) * 0.5f, y = cy - 3.5f * cell;
+    // Whole-pixel corners keep the cells crisp.
+    const float x = std::round(cx - textWidth(text, cell) * 0.5f), y = std::round(cy - 3.5f * cell);
     // The outline grows outwards so that thin letters keep their fill.
     canvas.fill(grow(textShape(text, x, y, cell), outlineWidth), paint, outlineWidth);
 }

@@ -103,7 +103,7 @@ void drawCrates(SmallTable& table) {
                     return lit(GOLD, sphereLight((x - 12) / 7.5f, (y - 12) / 7.5f));
                 }, 0.8f);
                 if (squeeze > 0.45f)
-                    c.fill(intersect(textShape("$", 12 - 2.5f * squeeze, 8.5f, 1.0f),
+                    c.fill(intersect(textShape("$", 10, 9, 1.0f),
                                      box(12 - 3 * squeeze, 7, 12 + 3 * squeeze, 17)),
                            solid(rgb255(170, 110, 20)), 0.0f);
             } else {
@@ -221,7 +221,7 @@ void drawMenuItems(SmallTable& table) {
         // A cannonball badge on the left.
         c.fill(circle(20, 20, 10), sphereShade(rgb255(60, 64, 76), 20, 20, 10), 1.0f);
         c.fill(circle(16.5f, 16.5f, 2.5f), solid(rgb255(200, 205, 220)), 0.0f);
-        drawLabel(c, labels[i], 112, 20, 2.5f, textGradient(WHITE, rgb255(255, 220, 110), 20, 9), 1.2f);
+        drawLabel(c, labels[i], 116, 20, 2.0f, textGradient(WHITE, rgb255(255, 220, 110), 20, 7), 1.5f);
         table.put(446 + i, toSprite(c, false), SOLID);
     }
     Canvas prompt(300, 40, 2);

@@ -31,25 +31,25 @@ void paintFlame(Canvas& c, float cx, float y, float size, float flicker) {
 void paintMissile(Canvas& c, float cx, float cy, float length, float radius, Rgb body, Rgb nose, Rgb fins,
                   float flame) {
     const float top = cy - length * 0.5f, bottom = cy + length * 0.5f;
+    const float noseEnd = top + radius * 2.4f;
     paintFlame(c, cx, bottom - 0.5f, flame, 0.0f);
-    c.fill(polygon({cx - radius, bottom - radius * 2.2f, cx - radius * 2.1f, bottom + 0.2f, cx - radius, bottom}),
-           solid(fins), 0.6f);
-    c.fill(polygon({cx + radius, bottom - radius * 2.2f, cx + radius * 2.1f, bottom + 0.2f, cx + radius, bottom}),
-           solid(scale(fins, 0.7f)), 0.6f);
-    c.fill(box(cx - radius, top + radius * 1.6f, cx + radius, bottom, radius * 0.3f), metal(body, cx, radius), 0.7f);
-    c.fill(polygon({cx - radius, top + radius * 1.8f, cx, top, cx + radius, top + radius * 1.8f}), metal(nose, cx, radius),
-           0.7f);
-    c.fill(box(cx - radius, cy - 0.5f, cx + radius, cy + 0.7f), metal(fins, cx, radius), 0.0f);
+    c.fill(polygon({cx - radius * 0.5f, bottom - radius * 2.6f, cx - radius * 2.0f, bottom + 0.3f, cx, bottom - 0.5f,
+                    cx + radius * 2.0f, bottom + 0.3f, cx + radius * 0.5f, bottom - radius * 2.6f}),
+           metal(fins, cx, radius * 2), 0.5f);
+    c.fill(box(cx - radius, noseEnd - 1, cx + radius, bottom - 0.6f, radius * 0.3f), metal(body, cx, radius), 0.5f);
+    c.fill(unite(polygon({cx - radius, noseEnd, cx, top, cx + radius, noseEnd}), ellipse(cx, noseEnd, radius, radius * 0.5f)),
+           metal(nose, cx, radius), 0.5f);
+    c.fill(box(cx - radius + 0.3f, cy - 0.2f, cx + radius - 0.3f, cy + 0.9f), metal(nose, cx, radius), 0.0f);
 }
 
-void paintGimlet(Canvas& c, float cx, float cy, float flame) {
-    paintFlame(c, cx, cy + 6, flame, 0.0f);
-    c.fill(box(cx - 2.6f, cy + 1, cx + 2.6f, cy + 6.5f, 0.8f), metal(rgb255(90, 110, 170), cx, 2.6f), 0.7f);
-    const Sdf bit = polygon({cx - 2.8f, cy + 1.5f, cx, cy - 7.0f, cx + 2.8f, cy + 1.5f});
+void paintGimlet(Canvas& c, float cx, float cy) {
+    c.fill(box(cx - 2.8f, cy + 2, cx + 2.8f, cy + 7.2f, 1.0f), metal(rgb255(90, 110, 190), cx, 3.0f), 0.5f);
+    c.fill(box(cx - 2.8f, cy + 4.2f, cx + 2.8f, cy + 5.2f), metal(rgb255(250, 200, 60), cx, 3.0f), 0.0f);
+    const Sdf bit = polygon({cx - 4.0f, cy + 2.5f, cx - 0.6f, cy - 7.5f, cx + 0.6f, cy - 7.5f, cx + 4.0f, cy + 2.5f});
     c.fill(bit, [=](float x, float y) {
         const float groove = std::sin((y - x * 0.9f) * 2.4f);
-        return lit(rgb255(236, 196, 80), cylinderLight((x - cx) / 2.8f) * (groove > 0.3f ? 0.65f : 1.0f));
-    }, 0.7f);
+        return lit(rgb255(220, 224, 236), cylinderLight((x - cx) / 4.0f) * (groove > 0.3f ? 0.6f : 1.05f));
+    }, 0.45f);
 }
 
 // A grenade turned by `angle` degrees: round body, lever and ring on top.
@@ -117,20 +117,23 @@ void putLaunch(SmallTable& table, int first, int count, int size,
 
 void drawProjectiles(SmallTable& table) {
     const Rgb white = rgb255(236, 236, 240), red = rgb255(230, 50, 40);
-    auto missile = [&](Canvas& c, float flame) { paintMissile(c, 8, 8.5f, 12, 1.7f, white, red, red, flame); };
+    // In flight the missiles fill their square; launching, they stand shorter over their flame.
+    auto missile = [&](Canvas& c) { paintMissile(c, 8, 8, 14, 2.2f, white, red, red, 0.0f); };
     auto bigMissile = [&](Canvas& c, float flame) {
-        paintMissile(c, 10, 10.5f, 15, 2.3f, rgb255(120, 150, 70), rgb255(250, 200, 40), rgb255(70, 90, 50), flame);
+        const float length = flame > 0 ? 14.0f : 17.5f;
+        paintMissile(c, 10, 10 - (17.5f - length) * 0.5f - flame * 2, length, 2.9f, rgb255(120, 150, 70),
+                     rgb255(250, 200, 40), rgb255(70, 90, 50), flame);
     };
     auto directMissile = [&](Canvas& c, float flame) {
-        paintMissile(c, 8, 8.5f, 12, 1.7f, rgb255(70, 140, 240), rgb255(250, 250, 250), rgb255(30, 70, 160), flame);
-        c.fill(circle(8, 4.6f, 0.9f), solid(rgb255(255, 60, 60)), 0.0f);
+        const float length = flame > 0 ? 11.0f : 14.0f, cy = 8 - (14 - length) * 0.5f - flame * 1.5f;
+        paintMissile(c, 8, cy, length, 2.2f, rgb255(70, 140, 240), rgb255(250, 250, 250), rgb255(30, 70, 160), flame);
+        c.fill(circle(8, cy - length * 0.5f + 3.6f, 0.9f), solid(rgb255(255, 60, 60)), 0.0f);
     };
-    auto gimlet = [&](Canvas& c, float flame) { paintGimlet(c, 8, 8, flame); };
 
-    putDirections(table, 106, 16, [&](Canvas& c) { missile(c, 0.35f); });
-    putDirections(table, 147, 20, [&](Canvas& c) { bigMissile(c, 0.35f); });
-    putDirections(table, 203, 16, [&](Canvas& c) { directMissile(c, 0.35f); });
-    putDirections(table, 291, 16, [&](Canvas& c) { gimlet(c, 0.0f); });
+    putDirections(table, 106, 16, missile);
+    putDirections(table, 147, 20, [&](Canvas& c) { bigMissile(c, 0.0f); });
+    putDirections(table, 203, 16, [&](Canvas& c) { directMissile(c, 0.0f); });
+    putDirections(table, 291, 16, [](Canvas& c) { paintGimlet(c, 8, 8); });
 
     for (int f = 0; f < 20; ++f) {
         const float angle = 18.0f * f;
@@ -161,8 +164,8 @@ void drawProjectiles(SmallTable& table) {
         c.fill(circle(3, 3, 0.9f), solid(rgb255(255, 80, 40)), 0.0f);
     }), COLLISION);
 
-    putLaunch(table, 357, 4, 16, [&](Canvas& c, float flame) { directMissile(c, flame * 0.6f); });
-    putLaunch(table, 380, 4, 20, [&](Canvas& c, float flame) { bigMissile(c, flame * 0.6f); });
+    putLaunch(table, 357, 4, 16, [&](Canvas& c, float flame) { directMissile(c, flame * 0.5f); });
+    putLaunch(table, 380, 4, 20, [&](Canvas& c, float flame) { bigMissile(c, flame * 0.5f); });
     putLaunch(table, 361, 4, 16, [](Canvas& c, float flame) {
         for (int k = 0; k < 6; ++k) {
             const float a = k * PI / 3 + flame;

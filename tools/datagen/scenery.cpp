@@ -50,8 +50,8 @@ Rgb meadow(float x, float y) {
     static const Stones stones(14, 2.5f, 5.0f, 301);
     const float n = tileNoise(x, y, 8, 11);
     Rgb c = lit(rgb255(130, 86, 50), 0.7f + 0.6f * n);
-    const float grass = tileNoise(x, y, 4, 12, 3);
-    if (grass > 0.58f) c = mix(c, lit(rgb255(96, 170, 60), 0.8f + 0.5f * tileNoise(x, y, 32, 13, 2)), std::min((grass - 0.58f) * 12, 1.0f));
+    const float grass = tileNoise(x, y, 8, 12, 3);
+    if (grass > 0.54f) c = mix(c, lit(rgb255(96, 170, 60), 0.8f + 0.5f * tileNoise(x, y, 32, 13, 2)), std::min((grass - 0.54f) * 12, 1.0f));
     float nx = 0, ny = 0;
     const float d = stones.at(x, y, nx, ny);
     if (d < 0) c = d > -0.8f ? rgb255(60, 40, 30) : lit(rgb255(170, 160, 150), sphereLight(nx, ny));
@@ -90,7 +90,7 @@ Rgb snow(float x, float y) {
     const float n = tileNoise(x, y, 4, 51);
     Rgb c = mix(rgb255(170, 196, 236), rgb255(246, 250, 255), 0.4f + 0.8f * n);
     const float vein = std::abs(tileNoise(x, y, 4, 52, 3) - 0.5f);
-    if (vein < 0.015f) c = rgb255(140, 180, 230);
+    if (vein < 0.008f) c = mix(c, rgb255(150, 190, 240), 0.6f);
     if (hash32(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y), 53) % 97 == 0) c = rgb255(255, 255, 255);
     return c;
 }
