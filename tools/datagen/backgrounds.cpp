@@ -27,14 +27,15 @@ void paintLandscape(Canvas& c, const Scene& s, float sunX, float sunY) {
         return mix(sky, rgb255(255, 240, 190), glow * 0.6f);
     });
     const float k = s.width / 640.0f;
-    c.fill(circle(sunX, sunY, 26 * k), solid(rgb255(255, 246, 200)), 0.0f);
+    c.fill(circle(sunX, sunY, 26 * k), solid(rgb255(255, 246, 200)), 0.0f, OUTLINE, 1.0f, around(sunX, sunY, 26 * k));
     // Soft clouds.
     Random rnd(7);
     for (int i = 0; i < 6; ++i) {
         const float cx = rnd.uniform(0, s.width), cy = rnd.uniform(s.horizon * 0.15f, s.horizon * 0.55f);
         for (int j = 0; j < 5; ++j) {
             const float px = cx + (j - 2) * 16 * k, r = (12 + 8 * (j % 2 ? 1 : 0.5f)) * k;
-            c.fill(circle(px, cy - (j % 2) * 6 * k, r), sphereShade(rgb255(250, 250, 255), px, cy - 8 * k, r * 2), 0.0f);
+            c.fill(circle(px, cy - (j % 2) * 6 * k, r), sphereShade(rgb255(250, 250, 255), px, cy - 8 * k, r * 2), 0.0f, OUTLINE,
+                   1.0f, around(px, cy, r + 6 * k));
         }
     }
     c.fill([=](float x, float y) { return ridge(x, s.horizon - 30 * k, 50 * k, 110 * k, 3) - y; },
@@ -69,7 +70,7 @@ SpriteImage drawMenuBackground() {
     for (int i = 0; i < 18; ++i) {
         const float t = i / 30.0f;
         const float x = 470 - 300 * t, y = 255 - 260 * t + 300 * t * t;
-        c.fill(circle(x, y, 2.0f + 3.5f * t), solid(rgb255(240, 240, 240)), 0.0f, OUTLINE, 0.55f);
+        c.fill(circle(x, y, 2.0f + 3.5f * t), solid(rgb255(240, 240, 240)), 0.0f, OUTLINE, 0.55f, around(x, y, 6));
     }
     c.fill(capsule(296, 204, 282, 209.5f, 3.2f), solid(rgb255(236, 236, 240)), 1.0f);
     c.fill(circle(281, 210, 3.4f), solid(rgb255(230, 50, 40)), 1.0f);
@@ -101,18 +102,21 @@ SpriteImage drawShopBackground() {
     // Racks with weapons hanging on the wall.
     for (int i = 0; i < 4; ++i) {
         const float x = 250 + i * 95;
-        c.fill(box(x - 30, 150, x + 30, 158, 2), solid(rgb255(80, 50, 30)), 1.0f);
+        const Area rack{x - 34, 146, x + 34, 246};
+        c.fill(box(x - 30, 150, x + 30, 158, 2), solid(rgb255(80, 50, 30)), 1.0f, OUTLINE, 1.0f, rack);
         c.fill(capsule(x - 12, 165, x - 12, 240, 5), [=](float px, float) {
             return lit(rgb255(220, 220, 228), cylinderLight((px - x + 12) / 5));
-        }, 1.0f);
-        c.fill(polygon({x - 17, 171, x - 12, 156, x - 7, 171}), solid(rgb255(230, 50, 40)), 1.0f);
-        c.fill(circle(x + 14, 222, 10), sphereShade(i % 2 ? rgb255(70, 150, 60) : rgb255(150, 70, 200), x + 14, 222, 10), 1.0f);
+        }, 1.0f, OUTLINE, 1.0f, rack);
+        c.fill(polygon({x - 17, 171, x - 12, 156, x - 7, 171}), solid(rgb255(230, 50, 40)), 1.0f, OUTLINE, 1.0f, rack);
+        c.fill(circle(x + 14, 222, 10), sphereShade(i % 2 ? rgb255(70, 150, 60) : rgb255(150, 70, 200), x + 14, 222, 10), 1.0f,
+               OUTLINE, 1.0f, rack);
     }
-    // Lantern.
-    c.fill(capsule(600, 100, 600, 140, 1.5f), solid(rgb255(60, 50, 40)), 1.0f);
-    c.fill(box(588, 140, 612, 172, 4), solid(rgb255(255, 220, 120)), 1.5f);
-    // Sign.
-    c.fill(box(300, 26, 610, 96, 6), verticalGradient(rgb255(200, 150, 80), rgb255(130, 80, 40), 26, 96), 2.0f);
+    // Lantern and sign.
+    const Area lantern{584, 96, 616, 176};
+    c.fill(capsule(600, 100, 600, 140, 1.5f), solid(rgb255(60, 50, 40)), 1.0f, OUTLINE, 1.0f, lantern);
+    c.fill(box(588, 140, 612, 172, 4), solid(rgb255(255, 220, 120)), 1.5f, OUTLINE, 1.0f, lantern);
+    c.fill(box(300, 26, 610, 96, 6), verticalGradient(rgb255(200, 150, 80), rgb255(130, 80, 40), 26, 96), 2.0f, OUTLINE, 1.0f,
+           {296, 22, 614, 100});
     drawLabel(c, "ARMOURY", 457, 61, 6.0f, verticalGradient(rgb255(255, 250, 210), rgb255(250, 170, 40), 40, 82), 2.0f);
     return toSprite(c, false);
 }

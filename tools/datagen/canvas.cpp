@@ -39,13 +39,18 @@ Canvas::Canvas(int width, int height, int scale)
     : width_(width), height_(height), scale_(scale),
       samples_(static_cast<std::size_t>(width) * height * scale * scale) {}
 
-void Canvas::fill(const Sdf& shape, const Paint& paint, float outlineWidth, Rgb outline, float opacity) {
+Area around(float cx, float cy, float r) { return {cx - r - 2, cy - r - 2, cx + r + 2, cy + r + 2}; }
+
+void Canvas::fill(const Sdf& shape, const Paint& paint, float outlineWidth, Rgb outline, float opacity, Area area) {
     const int sw = width_ * scale_, sh = height_ * scale_;
     const float inv = 1.0f / static_cast<float>(scale_);
     const float k = static_cast<float>(scale_);
-    for (int sy = 0; sy < sh; ++sy) {
+    auto first = [&](float v, int size) { return std::clamp(static_cast<int>(std::floor(v * k)), 0, size); };
+    auto last = [&](float v, int size) { return std::clamp(static_cast<int>(std::ceil(v * k)), 0, size); };
+    const int sx0 = first(area.x0, sw), sx1 = last(area.x1, sw), sy0 = first(area.y0, sh), sy1 = last(area.y1, sh);
+    for (int sy = sy0; sy < sy1; ++sy) {
         const float y = (static_cast<float>(sy) + 0.5f) * inv;
-        for (int sx = 0; sx < sw; ++sx) {
+        for (int sx = sx0; sx < sx1; ++sx) {
             const float x = (static_cast<float>(sx) + 0.5f) * inv;
             const float d = shape(x, y);
             const float cover = clamp01(0.5f - d * k);

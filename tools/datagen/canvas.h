@@ -25,6 +25,13 @@ Rgb lit(Rgb base, float light);
 inline const Rgb OUTLINE{1.0f / 31, 1.0f / 31, 1.0f / 31};
 
 using Sdf = std::function<float(float x, float y)>;
+
+// A rectangle of the canvas in output pixels; shapes drawn with one are not looked at outside it.
+struct Area {
+    float x0 = -1e9f, y0 = -1e9f, x1 = 1e9f, y1 = 1e9f;
+};
+// The square around a circle, with room for its outline and anti-aliasing.
+Area around(float cx, float cy, float r);
 using Paint = std::function<Rgb(float x, float y)>;
 
 Paint solid(Rgb c);
@@ -42,7 +49,7 @@ public:
     // Paints a shape over the canvas: the outer `outlineWidth` of the shape (pixels) in `outline`,
     // the inside by `paint`. Width 0 gives no outline.
     void fill(const Sdf& shape, const Paint& paint, float outlineWidth = 1.0f, Rgb outline = OUTLINE,
-              float opacity = 1.0f);
+              float opacity = 1.0f, Area area = {});
     // Paints every sample (opaque): backgrounds and textures.
     void paintAll(const Paint& paint);
     // Sets the colour of every sample that is already covered, keeping its coverage.

@@ -107,7 +107,9 @@ void drawLabel(Canvas& canvas, std::string_view text, float cx, float cy, float 
     // Whole-pixel corners keep the cells crisp.
     const float x = std::round(cx - textWidth(text, cell) * 0.5f), y = std::round(cy - 3.5f * cell);
     // The outline grows outwards so that thin letters keep their fill.
-    canvas.fill(grow(textShape(text, x, y, cell), outlineWidth), paint, outlineWidth);
+    const float margin = outlineWidth + 2;
+    canvas.fill(grow(textShape(text, x, y, cell), outlineWidth), paint, outlineWidth, OUTLINE, 1.0f,
+                {x - margin, y - margin, x + textWidth(text, cell) + margin, y + 7 * cell + margin});
 }
 
 }  // namespace datagen

@@ -60,8 +60,9 @@ Paint brickPaint(Rgb base, float brickW, float brickH, std::uint32_t seed) {
 }
 
 void paintFortress(Canvas& canvas, float ox, float oy, float s) {
+    const Area area{ox - 2, oy - 2, ox + 80 * s + 2, oy + 50 * s + 2};
     auto fill = [&](const Sdf& shape, const Paint& paint, float outline = 1.0f) {
-        canvas.fill(placed(shape, ox, oy, s), placedPaint(paint, ox, oy, s), outline * std::max(s, 0.6f));
+        canvas.fill(placed(shape, ox, oy, s), placedPaint(paint, ox, oy, s), outline * std::max(s, 0.6f), OUTLINE, 1.0f, area);
     };
     const Paint wall = brickPaint(STONE, 6, 4, 11);
     const Paint towerWall = [=](float x, float y) {
@@ -116,11 +117,13 @@ void paintBanner(Canvas& canvas, float ox, float oy, float s, Rgb colour, float 
         if (v > 4.5f && v < 7.5f) c = lit(c, 1.25f);  // a light band across the cloth
         return c;
     };
-    canvas.fill(P(flag), placedPaint(cloth, ox, oy, s), 1.0f * s);
+    const Area area{ox - 2, oy - 2, ox + 20 * s + 2, oy + 75 * s + 2};
+    canvas.fill(P(flag), placedPaint(cloth, ox, oy, s), 1.0f * s, OUTLINE, 1.0f, area);
     canvas.fill(P(capsule(2, 4, 2, 74.5f, 1.1f)), placedPaint([](float x, float) {
                     return lit(rgb255(150, 110, 70), cylinderLight((x - 2) / 1.1f));
-                }, ox, oy, s), 0.7f * s);
-    canvas.fill(P(circle(2, 3, 2)), placedPaint(sphereShade(rgb255(250, 200, 60), 2, 3, 2), ox, oy, s), 0.7f * s);
+                }, ox, oy, s), 0.7f * s, OUTLINE, 1.0f, area);
+    canvas.fill(P(circle(2, 3, 2)), placedPaint(sphereShade(rgb255(250, 200, 60), 2, 3, 2), ox, oy, s), 0.7f * s, OUTLINE,
+                1.0f, area);
 }
 
 void drawFortressPictures(SmallTable& table) {
