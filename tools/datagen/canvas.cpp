@@ -45,8 +45,8 @@ void Canvas::fill(const Sdf& shape, const Paint& paint, float outlineWidth, Rgb 
     const int sw = width_ * scale_, sh = height_ * scale_;
     const float inv = 1.0f / static_cast<float>(scale_);
     const float k = static_cast<float>(scale_);
-    auto first = [&](float v, int size) { return std::clamp(static_cast<int>(std::floor(v * k)), 0, size); };
-    auto last = [&](float v, int size) { return std::clamp(static_cast<int>(std::ceil(v * k)), 0, size); };
+    auto first = [&](float v, int size) { return static_cast<int>(std::clamp(std::floor(v * k), 0.0f, static_cast<float>(size))); };
+    auto last = [&](float v, int size) { return static_cast<int>(std::clamp(std::ceil(v * k), 0.0f, static_cast<float>(size))); };
     const int sx0 = first(area.x0, sw), sx1 = last(area.x1, sw), sy0 = first(area.y0, sh), sy1 = last(area.y1, sh);
     for (int sy = sy0; sy < sy1; ++sy) {
         const float y = (static_cast<float>(sy) + 0.5f) * inv;
