@@ -201,11 +201,11 @@ void drawProjectiles(SmallTable& table) {
         Canvas m(24, 24, SS);
         const float pulse = 0.5f + 0.5f * std::sin(2 * PI * f / 10.0f);
         const float r = 7.5f + 1.5f * pulse;
-        m.fill(subtract(circle(12, 12, r + 1.1f), circle(12, 12, r - 1.1f)), solid(mix(rgb255(255, 60, 40), rgb255(255, 220, 80), pulse)), 0.7f);
+        m.fill(subtract(circle(12, 12, r + 1.6f), circle(12, 12, r - 1.6f)), solid(mix(rgb255(255, 60, 40), rgb255(255, 220, 80), pulse)), 0.5f);
         for (int k = 0; k < 4; ++k) {
             const float a = k * PI / 2 + 2 * PI * f / 40.0f;
-            m.fill(capsule(12 + std::cos(a) * 4, 12 + std::sin(a) * 4, 12 + std::cos(a) * 11, 12 + std::sin(a) * 11, 0.9f),
-                   solid(rgb255(255, 250, 240)), 0.7f);
+            m.fill(capsule(12 + std::cos(a) * 4, 12 + std::sin(a) * 4, 12 + std::cos(a) * 10.8f, 12 + std::sin(a) * 10.8f, 1.3f),
+                   solid(rgb255(255, 250, 240)), 0.5f);
         }
         m.fill(circle(12, 12, 1.4f), solid(rgb255(255, 60, 40)), 0.6f);
         table.put(347 + f, toSprite(m, false));

@@ -82,7 +82,7 @@ BankSound thunder() {
     rumble = shaped(std::move(rumble), [](float t) {
         return std::min(t / 0.15f, 1.0f) * std::exp(-t / 1.3f) * (0.6f + 0.4f * std::sin(t * 7.0f) * std::sin(t * 2.3f));
     });
-    add(s, rumble, 6.0f, 0.02f);
+    add(s, rumble, 10.0f, 0.02f);
     return finishSound(25, std::move(s), 0.9f);
 }
 
@@ -120,7 +120,7 @@ std::vector<BankSound> makeSounds() {
     {
         Samples s = shaped(tone(0.6f, glide(1900, 900, 0.6f)), [](float t) { return std::min(t / 0.08f, 1.0f) * 0.8f; });
         add(s, whoosh(0.6f, 1500, 2500, 1000, 71), 0.3f);
-        out.push_back(finishSound(7, std::move(s), 0.5f));
+        out.push_back(finishSound(7, std::move(s), 0.35f));
     }
     // Missile flight: a rocket's roar rising and passing.
     {
@@ -159,7 +159,7 @@ std::vector<BankSound> makeSounds() {
         Samples s = lowPass(tone(2.0f, hz, 1), constant(1800));
         add(s, bandPass(crackle(2.0f, 200, 0.99f, 161), constant(3000), 1.5f), 0.4f);
         s = shaped(std::move(s), [](float t) { return std::min(t / 0.05f, 1.0f) * (1.0f - 0.3f * t / 2.0f); });
-        out.push_back(finishSound(16, std::move(s), 0.55f));
+        out.push_back(finishSound(16, std::move(s), 0.4f));
     }
     out.push_back(finishSound(17, shaped(tone(0.05f, glide(1100, 1500, 0.05f), 3), hit(0.002f, 0.015f)), 0.4f));
     {
