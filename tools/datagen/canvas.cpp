@@ -71,20 +71,6 @@ void Canvas::paintAll(const Paint& paint) {
     fill([](float, float) { return -1e9f; }, paint, 0.0f);
 }
 
-void Canvas::recolour(const std::function<Rgb(float, float, Rgb)>& f) {
-    const int sw = width_ * scale_, sh = height_ * scale_;
-    const float inv = 1.0f / static_cast<float>(scale_);
-    for (int sy = 0; sy < sh; ++sy)
-        for (int sx = 0; sx < sw; ++sx) {
-            Sample& s = samples_[static_cast<std::size_t>(sy) * sw + sx];
-            if (s.a <= 0.0f) continue;
-            const Rgb c = f((sx + 0.5f) * inv, (sy + 0.5f) * inv, {s.r / s.a, s.g / s.a, s.b / s.a});
-            s.r = c.r * s.a;
-            s.g = c.g * s.a;
-            s.b = c.b * s.a;
-        }
-}
-
 void Canvas::clearWhere(const std::function<bool(float, float)>& f) {
     const int sw = width_ * scale_, sh = height_ * scale_;
     const float inv = 1.0f / static_cast<float>(scale_);
@@ -175,17 +161,6 @@ Canvas rotated(const Canvas& source, float degreesClockwise) {
             const float qx = c * px + s * py + cx, qy = -s * px + c * py + cy;
             out.samples_[static_cast<std::size_t>(y) * sw + x] = sampleAt(source.samples_, sw, sh, qx, qy);
         }
-    return out;
-}
-
-Canvas shifted(const Canvas& source, float dx, float dy) {
-    Canvas out(source.width_, source.height_, source.scale_);
-    const int sw = source.width_ * source.scale_, sh = source.height_ * source.scale_;
-    const float k = static_cast<float>(source.scale_);
-    for (int y = 0; y < sh; ++y)
-        for (int x = 0; x < sw; ++x)
-            out.samples_[static_cast<std::size_t>(y) * sw + x] =
-                sampleAt(source.samples_, sw, sh, x + 0.5f - dx * k, y + 0.5f - dy * k);
     return out;
 }
 
@@ -305,7 +280,6 @@ std::uint32_t Random::next() {
 
 float Random::uniform(float lo, float hi) { return lo + (hi - lo) * static_cast<float>(next() >> 8) / 16777216.0f; }
 
-int Random::range(int lo, int hi) { return lo + static_cast<int>(next() % static_cast<std::uint32_t>(hi - lo + 1)); }
 
 // ---------------------------------------------------------------------------------------------
 

@@ -52,8 +52,6 @@ public:
               float opacity = 1.0f, Area area = {});
     // Paints every sample (opaque): backgrounds and textures.
     void paintAll(const Paint& paint);
-    // Sets the colour of every sample that is already covered, keeping its coverage.
-    void recolour(const std::function<Rgb(float x, float y, Rgb old)>& f);
     void clearWhere(const std::function<bool(float x, float y)>& f);
     // Composites another canvas of the same scale at an offset in output pixels.
     void draw(const Canvas& other, int dx, int dy);
@@ -67,15 +65,12 @@ private:
         float r = 0, g = 0, b = 0, a = 0;
     };
     friend Canvas rotated(const Canvas& source, float degreesClockwise);
-    friend Canvas shifted(const Canvas& source, float dx, float dy);
     int width_, height_, scale_;
     std::vector<Sample> samples_;
 };
 
 // The canvas turned about its centre, resampled at the same scale.
 Canvas rotated(const Canvas& source, float degreesClockwise);
-// The canvas moved by a fraction of a pixel or more.
-Canvas shifted(const Canvas& source, float dx, float dy);
 
 // --- Shapes (all distances in pixels) ---
 Sdf circle(float cx, float cy, float r);
@@ -100,7 +95,6 @@ public:
     explicit Random(std::uint64_t seed) : state_(seed) {}
     std::uint32_t next();
     float uniform(float lo = 0.0f, float hi = 1.0f);
-    int range(int lo, int hi);  // lo..hi inclusive
 
 private:
     std::uint64_t state_;

@@ -119,7 +119,7 @@ struct ItemSpec {
     int width;
     int footLeft, footRight;    // foot line below the body's top, left and right
     int probeLeft, probeRight;  // first column of each 6-pixel foot probe
-    std::function<void(Canvas&, float w, float h)> paint;
+    std::function<void(Canvas&)> paint;
 };
 
 Paint bark(float cx, float half) {
@@ -156,27 +156,27 @@ std::vector<ItemSpec> itemSet(int set) {
     switch (set) {
     case 0:
         return {
-            {40, 44, 44, 12, 22, [=](Canvas& c, float, float) {
+            {40, 44, 44, 12, 22, [=](Canvas& c) {
                  c.fill(box(17, 32, 23, 45), bark(20, 3), 1.0f);
                  puffs(c, green, {{{10, 30, 9}}, {{20, 20, 13}}, {{31, 29, 9}}, {{20, 33, 9}}}, 18, 18, 18, 101);
                  for (auto [x, y] : {std::pair{12.0f, 26.0f}, {24.0f, 17.0f}, {29.0f, 30.0f}, {18.0f, 31.0f}})
                      c.fill(circle(x, y, 1.8f), sphereShade(rgb255(230, 40, 50), x, y, 2), 0.5f);
              }},
-            {44, 90, 90, 15, 23, [=](Canvas& c, float, float) {
+            {44, 90, 90, 15, 23, [=](Canvas& c) {
                  c.fill(box(18, 70, 26, 91), bark(22, 4), 1.0f);
                  for (int i = 0; i < 4; ++i) {
                      const float top = 4 + i * 16.0f, half = 9 + i * 4.5f;
                      c.fill(polygon({22, top, 22 + half, top + 26, 22 - half, top + 26}), foliage(pine, 18, top + 10, 26, 102), 1.0f);
                  }
              }},
-            {80, 137, 137, 32, 42, [=](Canvas& c, float, float) {
+            {80, 137, 137, 32, 42, [=](Canvas& c) {
                  c.fill(polygon({34, 138, 36, 70, 44, 70, 46, 138}), bark(40, 6), 1.0f);
                  c.fill(capsule(40, 90, 56, 70, 2.5f), bark(48, 3), 1.0f);
                  c.fill(capsule(38, 84, 24, 66, 2.5f), bark(31, 3), 1.0f);
                  puffs(c, rgb255(60, 150, 50),
                        {{{40, 30, 24}}, {{20, 50, 17}}, {{60, 50, 17}}, {{40, 62, 18}}, {{26, 28, 14}}, {{56, 30, 15}}}, 34, 30, 40, 103);
              }},
-            {60, 66, 66, 14, 40, [=](Canvas& c, float, float) {
+            {60, 66, 66, 14, 40, [=](Canvas& c) {
                  c.fill(rockShape(2, 42, 10, 67, 104), [](float x, float y) {
                      return lit(rgb255(150, 146, 140), (1.1f - x / 100) * (0.85f + 0.3f * fractalNoise(x * 0.2f, y * 0.2f, 105, 3)));
                  }, 1.0f);
@@ -188,7 +188,7 @@ std::vector<ItemSpec> itemSet(int set) {
         };
     case 1:
         return {
-            {56, 60, 60, 8, 42, [=](Canvas& c, float, float) {
+            {56, 60, 60, 8, 42, [=](Canvas& c) {
                  c.fill(box(6, 26, 50, 61), brickPaint(rgb255(236, 220, 180), 8, 5, 111), 1.0f);
                  c.fill(polygon({1, 28, 28, 3, 55, 28}), [](float x, float y) {
                      return lit(rgb255(210, 70, 50), (std::fmod(y, 4.0f) < 0.8f ? 0.7f : 1.0f) * (1.2f - x / 80));
@@ -198,7 +198,7 @@ std::vector<ItemSpec> itemSet(int set) {
                  c.fill(box(10, 34, 18, 42), solid(rgb255(255, 220, 110)), 1.0f);
                  c.fill(box(38, 34, 46, 42), solid(rgb255(255, 220, 110)), 1.0f);
              }},
-            {36, 51, 51, 5, 25, [=](Canvas& c, float, float) {
+            {36, 51, 51, 5, 25, [=](Canvas& c) {
                  c.fill(box(3, 32, 33, 52, 3), brickPaint(rgb255(150, 146, 150), 6, 4, 121), 1.0f);
                  c.fill(box(5, 10, 8, 33), bark(6.5f, 1.5f), 0.8f);
                  c.fill(box(28, 10, 31, 33), bark(29.5f, 1.5f), 0.8f);
@@ -206,7 +206,7 @@ std::vector<ItemSpec> itemSet(int set) {
                  c.fill(capsule(18, 14, 18, 24, 0.6f), solid(rgb255(90, 80, 70)), 0.0f);
                  c.fill(box(15, 24, 21, 30, 1), solid(rgb255(130, 90, 50)), 0.8f);
              }},
-            {40, 75, 84, 3, 31, [=](Canvas& c, float, float) {
+            {40, 75, 84, 3, 31, [=](Canvas& c) {
                  // A watchtower on uneven ground: the right leg reaches lower.
                  c.fill(polygon({4, 76, 9, 30, 12, 30, 8, 76}), bark(8, 2), 1.0f);
                  c.fill(polygon({32, 85, 28, 30, 31, 30, 37, 85}), bark(32, 2), 1.0f);
@@ -218,7 +218,7 @@ std::vector<ItemSpec> itemSet(int set) {
         };
     default:
         return {
-            {26, 80, 79, 2, 18, [=](Canvas& c, float, float) {
+            {26, 80, 79, 2, 18, [=](Canvas& c) {
                  // A broken column on its base.
                  const Paint marble = [](float x, float y) {
                      const float flute = std::fmod(x - 5, 4.0f) < 1.0f ? 0.8f : 1.0f;
@@ -227,14 +227,14 @@ std::vector<ItemSpec> itemSet(int set) {
                  c.fill(polygon({4, 18, 9, 10, 14, 16, 18, 8, 22, 14, 22, 72, 4, 72}), marble, 1.0f);
                  c.fill(box(1, 70, 25, 81), brickPaint(rgb255(200, 190, 170), 12, 5, 142), 1.0f);
              }},
-            {60, 92, 88, 4, 48, [=](Canvas& c, float, float) {
+            {60, 92, 88, 4, 48, [=](Canvas& c) {
                  const Paint stone = brickPaint(rgb255(210, 170, 120), 8, 6, 151);
                  c.fill(subtract(unite(box(1, 20, 59, 89), box(1, 89, 15, 93)),
                                  unite(box(16, 40, 44, 95), circle(30, 40, 14))),
                         stone, 1.0f);
                  c.fill(polygon({1, 20, 1, 8, 8, 12, 14, 4, 22, 14, 30, 10, 40, 18, 48, 12, 59, 20}), stone, 1.0f);
              }},
-            {56, 88, 88, 31, 33, [=](Canvas& c, float, float) {
+            {56, 88, 88, 31, 33, [=](Canvas& c) {
                  // A palm tree: a bending trunk and fronds.
                  for (int i = 0; i < 9; ++i) {
                      const float t0 = i / 9.0f, t1 = (i + 1) / 9.0f;
@@ -250,7 +250,7 @@ std::vector<ItemSpec> itemSet(int set) {
                  c.fill(circle(21, 22, 3), sphereShade(rgb255(140, 90, 40), 21, 22, 3), 0.8f);
                  c.fill(circle(27, 23, 3), sphereShade(rgb255(140, 90, 40), 27, 23, 3), 0.8f);
              }},
-            {36, 77, 79, 10, 20, [=](Canvas& c, float, float) {
+            {36, 77, 79, 10, 20, [=](Canvas& c) {
                  // A cactus with two arms.
                  const Paint skin = [](float x, float y) {
                      const float rib = std::fmod(x, 3.0f) < 0.8f ? 0.8f : 1.0f;
@@ -289,7 +289,7 @@ std::array<std::vector<SceneryItem>, ITEM_SET_COUNT> drawSceneryItems() {
         for (const ItemSpec& spec : itemSet(set)) {
             const int height = std::max(spec.footLeft, spec.footRight);
             Canvas c(spec.width, height, 2);
-            spec.paint(c, static_cast<float>(spec.width), static_cast<float>(height));
+            spec.paint(c);
             // The foot line: nothing of the body below its left and right foot.
             const float half = spec.width * 0.5f;
             c.clearWhere([&](float x, float y) { return y >= (x < half ? spec.footLeft : spec.footRight); });
