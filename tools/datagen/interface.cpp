@@ -201,13 +201,18 @@ void drawPanelParts(SmallTable& table) {
             frame.fill(circle(cx, cy, 3.2f), sphereShade(rgb255(240, 220, 150), cx, cy, 3.2f), 0.8f);
     table.put(444, toSprite(frame, false));
 
-    // The texture tile repeats every 378 x 256: noise on lattices that divide those periods.
+    // The texture tile repeats every 378 x 256: quilted leather in diamonds, with noise
+    // on lattices that divide those periods.
     Canvas tile(378, 256, 1);
     tile.paintAll([](float x, float y) {
-        const float u = x * 12 / 378.0f, v = y * 8 / 256.0f;
-        const float grain = fractalNoise(u, v, 71, 4, 12, 8);
-        const float fibre = valueNoise(x * 48 / 378.0f, y * 4 / 256.0f, 72, 48, 4);
-        return lit(rgb255(44, 52, 92), 0.72f + 0.5f * grain + 0.12f * fibre);
+        const float u = x / 27.0f, v = y / 32.0f;
+        // Diamond cells: a square lattice in the rotated coordinates u + v and u - v.
+        const float fa = u + v - std::floor(u + v) - 0.5f, fb = u - v - std::floor(u - v) - 0.5f;
+        const float edge = std::max(std::abs(fa), std::abs(fb));  // 0 at a cushion's centre, 0.5 at its seams
+        const float grain = fractalNoise(x * 12 / 378.0f, y * 8 / 256.0f, 71, 4, 12, 8);
+        float light = 0.85f + 0.3f * grain - 0.7f * (fa * 0.5f) - 0.2f * edge;
+        if (edge > 0.46f) light *= 0.6f;  // seam
+        return lit(rgb255(44, 54, 100), light);
     });
     table.put(449, toSprite(tile, false), SOLID);
 }
