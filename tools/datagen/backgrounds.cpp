@@ -95,7 +95,7 @@ SpriteImage drawShopBackground() {
         const float row = std::floor((y - 380) / 25), col = std::floor((x + row * 30) / 60);
         const float mortar = std::fmod(y - 380, 25.0f) < 2 || std::fmod(x + row * 30, 60.0f) < 2 ? 0.6f : 1.0f;
         const float vary = static_cast<float>(hash32(static_cast<std::uint32_t>(col + 99), static_cast<std::uint32_t>(row)) % 100) / 100;
-        return lit(rgb255(120, 116, 120), mortar * (0.75f + 0.35f * vary));
+        return lit(rgb255(84, 80, 90), mortar * (0.75f + 0.35f * vary));
     }, 1.0f);
     c.fill(box(-5, 296, 645, 372, 0), verticalGradient(rgb255(150, 96, 52), rgb255(70, 40, 24), 296, 372), 2.0f);
     c.fill(box(-5, 296, 645, 304), solid(rgb255(190, 130, 70)), 1.0f);
