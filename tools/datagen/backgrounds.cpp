@@ -99,17 +99,19 @@ SpriteImage drawShopBackground() {
     }, 1.0f);
     c.fill(box(-5, 296, 645, 372, 0), verticalGradient(rgb255(150, 96, 52), rgb255(70, 40, 24), 296, 372), 2.0f);
     c.fill(box(-5, 296, 645, 304), solid(rgb255(190, 130, 70)), 1.0f);
-    // Racks with weapons hanging on the wall.
+    // Racks with weapons on the wall.
+    const Rgb bodies[4] = {rgb255(236, 236, 240), rgb255(120, 150, 70), rgb255(70, 140, 240), rgb255(236, 236, 240)};
+    const Rgb noses[4] = {rgb255(230, 50, 40), rgb255(250, 200, 40), rgb255(250, 250, 250), rgb255(230, 50, 40)};
     for (int i = 0; i < 4; ++i) {
         const float x = 250 + i * 95;
-        const Area rack{x - 34, 146, x + 34, 246};
-        c.fill(box(x - 30, 150, x + 30, 158, 2), solid(rgb255(80, 50, 30)), 1.0f, OUTLINE, 1.0f, rack);
-        c.fill(capsule(x - 12, 165, x - 12, 240, 5), [=](float px, float) {
-            return lit(rgb255(220, 220, 228), cylinderLight((px - x + 12) / 5));
-        }, 1.0f, OUTLINE, 1.0f, rack);
-        c.fill(polygon({x - 17, 171, x - 12, 156, x - 7, 171}), solid(rgb255(230, 50, 40)), 1.0f, OUTLINE, 1.0f, rack);
-        c.fill(circle(x + 14, 222, 10), sphereShade(i % 2 ? rgb255(70, 150, 60) : rgb255(150, 70, 200), x + 14, 222, 10), 1.0f,
-               OUTLINE, 1.0f, rack);
+        const Area rack{x - 44, 146, x + 44, 164};
+        c.fill(box(x - 40, 150, x + 40, 158, 2), solid(rgb255(80, 50, 30)), 1.0f, OUTLINE, 1.0f, rack);
+        Canvas missile(44, 124, 1);
+        paintMissile(missile, 22, 62, 112, 9, bodies[i], noses[i], scale(noses[i], 0.8f), 0.0f);
+        c.draw(missile, static_cast<int>(x) - 36, 158);
+        Canvas grenade(40, 40, 1);
+        paintGrenade(grenade, 40, i % 2 ? rgb255(70, 150, 60) : rgb255(150, 70, 200), rgb255(250, 210, 40), 0, i % 2 == 0);
+        c.draw(grenade, static_cast<int>(x) + 2, 238);
     }
     // Lantern and sign.
     const Area lantern{584, 96, 616, 176};

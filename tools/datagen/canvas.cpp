@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <stdexcept>
 
 namespace datagen {
 
@@ -80,6 +81,7 @@ void Canvas::clearWhere(const std::function<bool(float, float)>& f) {
 }
 
 void Canvas::draw(const Canvas& other, int dx, int dy) {
+    if (other.scale_ != scale_) throw std::invalid_argument("canvases of different scales");
     const int sw = width_ * scale_, sh = height_ * scale_;
     const int ow = other.width_ * other.scale_, oh = other.height_ * other.scale_;
     for (int oy = 0; oy < oh; ++oy) {

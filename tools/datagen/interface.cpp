@@ -133,7 +133,6 @@ void drawLoading(SmallTable& table) {
     }
     Canvas picture(200, 100, 2);
     paintFortress(picture, 60, 42, 1.0f);
-    paintBanner(picture, 119, 5, 0.5f, playerColour(0), 0.25f);
     drawLabel(picture, "RAMPARO", 100, 18, 3.0f, textGradient(rgb255(255, 250, 200), rgb255(250, 130, 30), 18, 10), 1.5f);
     table.put(437, toSprite(picture, false));
 }

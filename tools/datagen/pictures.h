@@ -14,6 +14,10 @@ Rgb playerColour(int colour);
 void paintFortress(Canvas& canvas, float ox, float oy, float s);
 // A banner pole with its flag in phase `phase` (0..1 of a wave), pole foot at (ox + 2s, oy + 75s).
 void paintBanner(Canvas& canvas, float ox, float oy, float s, Rgb colour, float phase);
+// A missile pointing up, centred on (cx, cy), with a flame of size 0..1 below it.
+void paintMissile(Canvas& c, float cx, float cy, float length, float radius, Rgb body, Rgb nose, Rgb fins, float flame);
+// A grenade in the middle of the canvas, turned by `angle` degrees clockwise.
+void paintGrenade(Canvas& c, float size, Rgb body, Rgb band, float angle, bool spikes);
 // Masonry that shows its bricks: used by the fortress, the wall and the ruins.
 Paint brickPaint(Rgb base, float brickW, float brickH, std::uint32_t seed);
 

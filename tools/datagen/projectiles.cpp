@@ -27,49 +27,6 @@ void paintFlame(Canvas& c, float cx, float y, float size, float flicker) {
     }, 0.0f);
 }
 
-// A missile pointing up, centred on (cx, cy) with the given length.
-void paintMissile(Canvas& c, float cx, float cy, float length, float radius, Rgb body, Rgb nose, Rgb fins,
-                  float flame) {
-    const float top = cy - length * 0.5f, bottom = cy + length * 0.5f;
-    const float noseEnd = top + radius * 2.4f;
-    paintFlame(c, cx, bottom - 0.5f, flame, 0.0f);
-    c.fill(polygon({cx - radius * 0.5f, bottom - radius * 2.6f, cx - radius * 2.0f, bottom + 0.3f, cx, bottom - 0.5f,
-                    cx + radius * 2.0f, bottom + 0.3f, cx + radius * 0.5f, bottom - radius * 2.6f}),
-           metal(fins, cx, radius * 2), 0.5f);
-    c.fill(box(cx - radius, noseEnd - 1, cx + radius, bottom - 0.6f, radius * 0.3f), metal(body, cx, radius), 0.5f);
-    c.fill(unite(polygon({cx - radius, noseEnd, cx, top, cx + radius, noseEnd}), ellipse(cx, noseEnd, radius, radius * 0.5f)),
-           metal(nose, cx, radius), 0.5f);
-    c.fill(box(cx - radius + 0.3f, cy - 0.2f, cx + radius - 0.3f, cy + 0.9f), metal(nose, cx, radius), 0.0f);
-}
-
-void paintGimlet(Canvas& c, float cx, float cy) {
-    c.fill(box(cx - 2.8f, cy + 2, cx + 2.8f, cy + 7.2f, 1.0f), metal(rgb255(90, 110, 190), cx, 3.0f), 0.5f);
-    c.fill(box(cx - 2.8f, cy + 4.2f, cx + 2.8f, cy + 5.2f), metal(rgb255(250, 200, 60), cx, 3.0f), 0.0f);
-    const Sdf bit = polygon({cx - 4.0f, cy + 2.5f, cx - 0.6f, cy - 7.5f, cx + 0.6f, cy - 7.5f, cx + 4.0f, cy + 2.5f});
-    c.fill(bit, [=](float x, float y) {
-        const float groove = std::sin((y - x * 0.9f) * 2.4f);
-        return lit(rgb255(220, 224, 236), cylinderLight((x - cx) / 4.0f) * (groove > 0.3f ? 0.6f : 1.05f));
-    }, 0.45f);
-}
-
-// A grenade turned by `angle` degrees: round body, lever and ring on top.
-void paintGrenade(Canvas& c, float size, Rgb body, Rgb band, float angle, bool spikes) {
-    Canvas upright(c.width(), c.height(), c.scale());
-    const float cx = c.width() * 0.5f, cy = c.height() * 0.5f + 0.6f, r = size * 0.36f;
-    if (spikes)
-        for (int k = 0; k < 8; ++k) {
-            const float a = k * PI / 4;
-            upright.fill(capsule(cx, cy, cx + std::cos(a) * (r + 2), cy + std::sin(a) * (r + 2), 0.7f),
-                         solid(rgb255(220, 220, 230)), 0.5f);
-        }
-    upright.fill(box(cx - 1.6f, cy - r - 2.2f, cx + 1.6f, cy - r + 1, 0.5f), metal(rgb255(190, 190, 200), cx, 1.6f), 0.6f);
-    upright.fill(circle(cx + 2.2f, cy - r - 1.2f, 1.3f), solid(rgb255(240, 210, 80)), 0.5f);
-    upright.fill(circle(cx, cy, r), sphereShade(body, cx, cy, r), 0.8f);
-    upright.fill(intersect(circle(cx, cy, r - 0.8f), box(cx - r, cy - 0.9f, cx + r, cy + 0.9f)),
-                 sphereShade(band, cx, cy, r), 0.0f);
-    c.draw(rotated(upright, angle), 0, 0);
-}
-
 void paintBall(Canvas& c, float angle) {
     const float cx = c.width() * 0.5f, cy = c.height() * 0.5f, r = c.width() * 0.42f;
     const float a = angle * PI / 180.0f;
@@ -114,6 +71,49 @@ void putLaunch(SmallTable& table, int first, int count, int size,
 }
 
 }  // namespace
+
+// A missile pointing up, centred on (cx, cy) with the given length.
+void paintMissile(Canvas& c, float cx, float cy, float length, float radius, Rgb body, Rgb nose, Rgb fins,
+                  float flame) {
+    const float top = cy - length * 0.5f, bottom = cy + length * 0.5f;
+    const float noseEnd = top + radius * 2.4f;
+    paintFlame(c, cx, bottom - 0.5f, flame, 0.0f);
+    c.fill(polygon({cx - radius * 0.5f, bottom - radius * 2.6f, cx - radius * 2.0f, bottom + 0.3f, cx, bottom - 0.5f,
+                    cx + radius * 2.0f, bottom + 0.3f, cx + radius * 0.5f, bottom - radius * 2.6f}),
+           metal(fins, cx, radius * 2), 0.5f);
+    c.fill(box(cx - radius, noseEnd - 1, cx + radius, bottom - 0.6f, radius * 0.3f), metal(body, cx, radius), 0.5f);
+    c.fill(unite(polygon({cx - radius, noseEnd, cx, top, cx + radius, noseEnd}), ellipse(cx, noseEnd, radius, radius * 0.5f)),
+           metal(nose, cx, radius), 0.5f);
+    c.fill(box(cx - radius + 0.3f, cy - 0.2f, cx + radius - 0.3f, cy + 0.9f), metal(nose, cx, radius), 0.0f);
+}
+
+void paintGimlet(Canvas& c, float cx, float cy) {
+    c.fill(box(cx - 2.8f, cy + 2, cx + 2.8f, cy + 7.2f, 1.0f), metal(rgb255(90, 110, 190), cx, 3.0f), 0.5f);
+    c.fill(box(cx - 2.8f, cy + 4.2f, cx + 2.8f, cy + 5.2f), metal(rgb255(250, 200, 60), cx, 3.0f), 0.0f);
+    const Sdf bit = polygon({cx - 4.0f, cy + 2.5f, cx - 0.6f, cy - 7.5f, cx + 0.6f, cy - 7.5f, cx + 4.0f, cy + 2.5f});
+    c.fill(bit, [=](float x, float y) {
+        const float groove = std::sin((y - x * 0.9f) * 2.4f);
+        return lit(rgb255(220, 224, 236), cylinderLight((x - cx) / 4.0f) * (groove > 0.3f ? 0.6f : 1.05f));
+    }, 0.45f);
+}
+
+// A grenade turned by `angle` degrees: round body, lever and ring on top.
+void paintGrenade(Canvas& c, float size, Rgb body, Rgb band, float angle, bool spikes) {
+    Canvas upright(c.width(), c.height(), c.scale());
+    const float cx = c.width() * 0.5f, cy = c.height() * 0.5f + 0.6f, r = size * 0.36f;
+    if (spikes)
+        for (int k = 0; k < 8; ++k) {
+            const float a = k * PI / 4;
+            upright.fill(capsule(cx, cy, cx + std::cos(a) * (r + 2), cy + std::sin(a) * (r + 2), 0.7f),
+                         solid(rgb255(220, 220, 230)), 0.5f);
+        }
+    upright.fill(box(cx - 1.6f, cy - r - 2.2f, cx + 1.6f, cy - r + 1, 0.5f), metal(rgb255(190, 190, 200), cx, 1.6f), 0.6f);
+    upright.fill(circle(cx + 2.2f, cy - r - 1.2f, 1.3f), solid(rgb255(240, 210, 80)), 0.5f);
+    upright.fill(circle(cx, cy, r), sphereShade(body, cx, cy, r), 0.8f);
+    upright.fill(intersect(circle(cx, cy, r - 0.8f), box(cx - r, cy - 0.9f, cx + r, cy + 0.9f)),
+                 sphereShade(band, cx, cy, r), 0.0f);
+    c.draw(rotated(upright, angle), 0, 0);
+}
 
 void drawProjectiles(SmallTable& table) {
     const Rgb white = rgb255(236, 236, 240), red = rgb255(230, 50, 40);
