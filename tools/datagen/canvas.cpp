@@ -291,8 +291,8 @@ float sphereLight(float nx, float ny) {
     // Light from the upper left, towards the viewer.
     const float lx = -0.5f, ly = -0.6f, lz = 0.62f;
     const float diffuse = std::max(0.0f, nx * lx + ny * ly + nz * lz);
-    const float spec = std::pow(std::max(0.0f, 2 * nz * (nx * lx + ny * ly + nz * lz) - lz), 12.0f);
-    return 0.45f + 0.75f * diffuse + 0.6f * spec;
+    const float highlight = std::pow(std::max(0.0f, 2 * nz * (nx * lx + ny * ly + nz * lz) - lz), 12.0f);
+    return 0.45f + 0.75f * diffuse + 0.6f * highlight;
 }
 
 float cylinderLight(float u) { return sphereLight(std::clamp(u, -1.0f, 1.0f) * 0.95f, 0.0f); }
