@@ -35,6 +35,12 @@ protected:
         dir = fs::temp_directory_path() / ("ramparo_e2e_" + std::to_string(::getpid()) + "_" +
                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(dir / "data");
+        // The generated pictures and sounds, without the settings file: each test writes its own.
+        for (const fs::directory_entry& entry : fs::directory_iterator(RAMPARO_BUILD_DATA_DIR)) {
+            const std::string ext = entry.path().extension().string();
+            if (ext == ".spr" || ext == ".sdf" || ext == ".frc")
+                fs::copy_file(entry.path(), dir / "data" / entry.path().filename());
+        }
     }
     void TearDown() override { fs::remove_all(dir); }
 
