@@ -7,3 +7,7 @@ if(RAMPARO_SANITIZE)
   target_compile_options(ramparo_flags INTERFACE -fsanitize=${RAMPARO_SANITIZE} -fno-omit-frame-pointer -fno-sanitize-recover=all)
   target_link_options(ramparo_flags INTERFACE -fsanitize=${RAMPARO_SANITIZE})
 endif()
+if(RAMPARO_FUZZ)
+  # Instrument the game code too, so the fuzzers see coverage inside the readers.
+  target_compile_options(ramparo_flags INTERFACE -fsanitize=fuzzer-no-link)
+endif()

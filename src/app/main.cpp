@@ -1,2 +1,79 @@
-// PLACEHOLDER: start-up lands with the platform layer.
-int main() { return 0; }
+// Process start: the command line, the data directory and the backend; then the application's
+// start-up hook creates the main window (which initialises the game) and the game thread runs.
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/command_line.h"
+#include "app/data_dir.h"
+#include "app/game_thread.h"
+#include "app/main_frame.h"
+#include "app/settings.h"
+#include "audio/sound_system.h"
+#include "platform/backends.h"
+
+namespace {
+
+class CGameApp {
+public:
+    // Creates the main window and, once the game is initialised, runs the game thread to its end.
+    int InitInstance() {
+        CMainFrame frame;
+        if (!frame.initialised()) return 1;
+        gameWindow = &frame;
+        return platform::get().run([] { CThread().Run(); });
+    }
+};
+
+// Files named on the command line are relative to where the program was started, not to the
+// data directory it changes into.
+void makeAbsolute(std::string& file) {
+    if (!file.empty() && file != "-") file = std::filesystem::absolute(file).string();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    CommandLine line = parseCommandLine(args);
+    switch (line.action) {
+        case CommandLine::Action::Help:
+            std::fputs(usageText().c_str(), stdout);
+            return 0;
+        case CommandLine::Action::Version:
+            std::fputs(versionText().c_str(), stdout);
+            return 0;
+        case CommandLine::Action::Error:
+            std::fprintf(stderr, "ramparo: %s\nTry 'ramparo --help' for the options.\n", line.error.c_str());
+            return 2;
+        case CommandLine::Action::Run:
+            break;
+    }
+    platform::BackendOptions& options = line.backend;
+    makeAbsolute(options.scriptFile);
+    makeAbsolute(options.statsFile);
+    makeAbsolute(options.recordFile);
+
+    std::string error;
+    if (!enterDataDirectory(line.dataDir, options.dataDir, error)) {
+        std::fprintf(stderr, "ramparo: %s\n", error.c_str());
+        return 1;
+    }
+    std::unique_ptr<platform::Platform> backend = line.headless
+                                                      ? platform::createHeadlessPlatform(options, &error)
+                                                      : platform::createSdlPlatform(options, &error);
+    if (!backend) {
+        std::fprintf(stderr, "ramparo: %s\n", error.c_str());
+        // Headless refuses only a bad script, a usage error; the window fails for want of a display.
+        return line.headless ? 2 : 1;
+    }
+    platform::set(backend.get());
+    soundSystem.attach(backend->audio());
+    screenModeOverride = line.screenMode;
+    const int status = CGameApp().InitInstance();
+    platform::set(nullptr);
+    return status;
+}

@@ -1,5 +1,6 @@
 #include "app/settings.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <fstream>
@@ -13,6 +14,7 @@ GameConfig gameConfig;
 std::uint16_t screenWidth = 640;
 std::uint16_t screenHeight = 480;
 std::int32_t pixelFormat = 1;
+int screenModeOverride = -1;
 
 std::uint16_t numPlayers = 2;
 std::uint16_t currentPlayer = 0;
@@ -39,14 +41,20 @@ void applySettingsBytes(std::span<const std::uint8_t> bytes) {
 }
 
 void readSettings() {
-    std::ifstream file("game.ini", std::ios::binary);
-    if (!file) {
-        errorBox("no open game.ini", "");
-        return;
-    }
     std::vector<std::uint8_t> bytes;
-    char c;
-    while (bytes.size() < 4 && file.get(c)) bytes.push_back(static_cast<std::uint8_t>(c));
+    std::ifstream file("game.ini", std::ios::binary);
+    if (file) {
+        char c;
+        while (bytes.size() < 4 && file.get(c)) bytes.push_back(static_cast<std::uint8_t>(c));
+    } else {
+        errorBox("no open game.ini", "");
+        // Without the file nothing is applied: the size stays 640 x 480 while screenMode is 0.
+        if (screenModeOverride < 0) return;
+    }
+    if (screenModeOverride >= 0) {
+        bytes.resize(std::max<std::size_t>(bytes.size(), 1));
+        bytes[0] = static_cast<std::uint8_t>(screenModeOverride);
+    }
     applySettingsBytes(bytes);
 }
 

@@ -32,6 +32,9 @@ constexpr std::int16_t MENU_NONE = 10;
 // 3.14159, not the nearest float to pi: the game's angles are computed with this value.
 extern const float PI_APPROX;
 
+// --screen-mode: replaces byte 0 of "game.ini" as it is read (the file is never written); -1: none.
+extern int screenModeOverride;
+
 // Reads "game.ini" from the working directory into gameConfig and sets the display size.
 void readSettings();
 // The same rules over bytes already read (missing bytes count as 0).

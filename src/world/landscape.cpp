@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "app/globals.h"
 #include "battle/random.h"
 #include "gfx/display.h"
 #include "gfx/draw.h"
@@ -15,8 +16,6 @@ const SceneryLook sceneryLooks[SCENERY_COUNT] = {
     {142, 87, {16, 15, 15}}, {143, 88, {23, 14, 19}}, {144, 89, {19, 17, 14}},
     {145, 90, {13, 14, 9}},  {146, 91, {20, 20, 23}},
 };
-
-const char* const itemSpriteFiles[ITEM_SET_COUNT] = {"it1.spr", "it2.spr", "it3.spr"};
 
 // Item 10 exists only in a file of more than 30 pictures; like items 4..9 it has no foot offsets.
 const std::int16_t itemFootOffsets[ITEM_SET_COUNT][ITEMS_PER_SET][2] = {
@@ -130,7 +129,7 @@ void buildLandscape(const LevelRecord& level, int scenery) {
     outlineTerrain(landscapeScenery);
     FillRect(landscape, 0, {0, 0, WORLD_WIDTH, WORLD_HEIGHT});
     itemSet = randScaled(ITEM_SET_COUNT) % ITEM_SET_COUNT;
-    LoadSceneryImages(itemSpriteFiles[itemSet]);
+    LoadSceneryImages(itemSpriteFiles[static_cast<std::size_t>(itemSet)].c_str());
     placeSceneryItems();
     DrawImage(landscape, raznoe[TERRAIN_IMAGE], 0, 0);
     drawGroundStrip();

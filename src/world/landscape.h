@@ -19,7 +19,6 @@ struct SceneryLook {
 };
 
 extern const SceneryLook sceneryLooks[SCENERY_COUNT];
-extern const char* const itemSpriteFiles[ITEM_SET_COUNT];
 // Per set and item: where the two foot probes are tested below the body's top.
 extern const std::int16_t itemFootOffsets[ITEM_SET_COUNT][ITEMS_PER_SET][2];
 

@@ -1,0 +1,126 @@
+#include "app/command_line.h"
+
+#include <algorithm>
+#include <charconv>
+#include <iterator>
+
+namespace {
+
+bool parseInteger(std::string_view text, long long low, long long high, long long& value) {
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value);
+    return !text.empty() && result.ec == std::errc() && result.ptr == end && value >= low && value <= high;
+}
+
+constexpr std::string_view optionsWithValue[] = {
+    "--data", "--screen-mode", "--pixel-format", "--script", "--max-frames", "--stats", "--record"};
+constexpr std::string_view flags[] = {"--help", "-h", "--version", "--window", "--headless"};
+
+CommandLine refused(std::string error) {
+    CommandLine line;
+    line.action = CommandLine::Action::Error;
+    line.error = std::move(error);
+    return line;
+}
+
+}  // namespace
+
+CommandLine parseCommandLine(std::span<const std::string_view> args) {
+    CommandLine line;
+    bool headlessOnly = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string_view option = args[i];
+        std::string_view value;
+        bool hasValue = false;
+        // Both "--data DIR" and "--data=DIR".
+        if (const auto equals = option.find('=');
+            option.starts_with("--") && equals != std::string_view::npos) {
+            value = option.substr(equals + 1);
+            option = option.substr(0, equals);
+            hasValue = true;
+        }
+        const bool takesValue = std::ranges::find(optionsWithValue, option) != std::end(optionsWithValue);
+        const bool isFlag = std::ranges::find(flags, option) != std::end(flags);
+        if (!takesValue && !isFlag) {
+            return refused(option.starts_with("-") ? "unknown option '" + std::string(option) + "'"
+                                                   : "unexpected argument '" + std::string(option) + "'");
+        }
+        if (takesValue && !hasValue) {
+            if (i + 1 >= args.size()) return refused("option '" + std::string(option) + "' needs a value");
+            value = args[++i];
+        } else if (isFlag && hasValue) {
+            return refused("option '" + std::string(option) + "' takes no value");
+        }
+        const std::string shown(value);
+        long long number = 0;
+        if (option == "--help" || option == "-h") {
+            line.action = CommandLine::Action::Help;
+            return line;
+        } else if (option == "--version") {
+            line.action = CommandLine::Action::Version;
+            return line;
+        } else if (option == "--data") {
+            if (value.empty()) return refused("option '--data' needs a directory");
+            line.dataDir = shown;
+        } else if (option == "--window") {
+            line.backend.windowed = true;
+        } else if (option == "--screen-mode") {
+            if (!parseInteger(value, 0, 255, number))
+                return refused("--screen-mode takes a number 0..255, not '" + shown + "'");
+            line.screenMode = static_cast<int>(number);
+        } else if (option == "--pixel-format") {
+            if (value == "555")
+                line.backend.pixelFormat = 1;
+            else if (value == "565")
+                line.backend.pixelFormat = 2;
+            else
+                return refused("--pixel-format takes 555 or 565, not '" + shown + "'");
+        } else if (option == "--headless") {
+            line.headless = true;
+        } else if (option == "--script") {
+            line.backend.scriptFile = shown;
+            headlessOnly = true;
+        } else if (option == "--max-frames") {
+            if (!parseInteger(value, 0, 1'000'000'000'000, number))
+                return refused("--max-frames takes a number of frames, not '" + shown + "'");
+            line.backend.maxFrames = number;
+            headlessOnly = true;
+        } else if (option == "--stats") {
+            if (value.empty()) return refused("option '--stats' needs a file name or '-'");
+            line.backend.statsFile = shown;
+            headlessOnly = true;
+        } else if (option == "--record") {
+            if (value.empty()) return refused("option '--record' needs a file name");
+            line.backend.recordFile = shown;
+        }
+    }
+    if (headlessOnly && !line.headless) return refused("--script, --max-frames and --stats need --headless");
+    if (!line.backend.recordFile.empty() && line.headless)
+        return refused("--record needs the window: it cannot be used with --headless");
+    return line;
+}
+
+std::string usageText() {
+    return "Usage: ramparo [OPTION]...\n"
+           "Ramparo, a turn-based artillery game for 2 to 5 players.\n"
+           "\n"
+           "  --help               show this help and exit\n"
+           "  --version            show the version and exit\n"
+           "  --data DIR           read the game's files from DIR\n"
+           "  --window             start in a window instead of full screen (Alt+Enter toggles)\n"
+           "  --screen-mode N      use screen mode N instead of byte 0 of game.ini (not written):\n"
+           "                       0 = 320x240, 1 = 640x480, 2 = 800x600, 3 = 1024x768\n"
+           "  --pixel-format F     16-bit pixel layout: 565 (default) or 555\n"
+           "  --record FILE        write this session's input as an input script\n"
+           "\n"
+           "Test runs:\n"
+           "  --headless           no window and no sound device; virtual time\n"
+           "  --script FILE        feed the input script FILE\n"
+           "  --max-frames N       end the run after N frames of virtual time\n"
+           "  --stats FILE         write the run's statistics as JSON to FILE ('-': standard output)\n"
+           "\n"
+           "Without --data the game reads its files from the current directory when it holds them,\n"
+           "else from the data directory it was built or installed with.\n";
+}
+
+std::string versionText() { return std::string("ramparo ") + RAMPARO_VERSION + "\n"; }

@@ -1,0 +1,16 @@
+// The strings that live for the whole run, constructed before the game starts.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "battle/player.h"
+
+// Target of the screens' and the HUD's formatted text.
+extern std::string textScratch;
+// Indexed by weapon number; the HUD and the shop show them.
+extern const std::array<std::string, WEAPON_COUNT> weaponNames;
+// The three scenery item sprite files.
+extern const std::array<std::string, 3> itemSpriteFiles;
+// The battle's message line.
+extern std::string message;

@@ -1,0 +1,45 @@
+#include "app/input.h"
+
+#include "app/settings.h"
+#include "battle/player.h"
+
+InputState inputState;
+platform::Point cursorPos;
+
+namespace {
+
+constexpr int DEFENSE_WEAPON = 6;
+
+// Keys '1'..'9' ask for weapons 0..8 and '0' for weapon 9; keypad digits are other codes.
+int weaponOfDigitKey(std::int32_t key) {
+    if (key == '0') return 9;
+    if (key >= '1' && key <= '9') return key - '1';
+    return -1;
+}
+
+void requestWeapon(int weapon) {
+    // A player index outside the table (never set so by the battle) refuses rather than reads past it.
+    const bool known = currentPlayer < MAX_PLAYERS;
+    const Player& p = players[known ? currentPlayer : 0];
+    const bool accepted = known && p.ammo[weapon] != 0 && p.isComputer == 0 && shotPower == 0 &&
+                          (weapon != DEFENSE_WEAPON || p.shieldHits == 0);
+    if (accepted) selectedWeapon.store(static_cast<std::int16_t>(weapon), std::memory_order_relaxed);
+    directTargetSet.store(0, std::memory_order_relaxed);
+}
+
+}  // namespace
+
+void resetInput() { inputState.lastKeyDown.store(0, std::memory_order_relaxed); }
+
+void readCursor() { cursorPos = platform::get().cursorPosition(); }
+
+void OnKeyDown(std::int32_t virtualKey) {
+    inputState.lastKeyDown.store(virtualKey, std::memory_order_relaxed);
+    const int weapon = weaponOfDigitKey(virtualKey);
+    if (weapon >= 0) requestWeapon(weapon);
+}
+
+void OnLButtonDown() { inputState.leftButton.store(1, std::memory_order_relaxed); }
+void OnLButtonUp() { inputState.leftButton.store(0, std::memory_order_relaxed); }
+void OnRButtonDown() { inputState.rightButton.store(1, std::memory_order_relaxed); }
+void OnRButtonUp() { inputState.rightButton.store(0, std::memory_order_relaxed); }

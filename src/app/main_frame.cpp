@@ -1,0 +1,53 @@
+#include "app/main_frame.h"
+
+#include "app/input.h"
+#include "app/settings.h"
+#include "gfx/display.h"
+#include "gfx/images.h"
+#include "gfx/text.h"
+#include "platform/font.h"
+
+CMainFrame* gameWindow = nullptr;
+int fontHeight = 0;
+
+namespace {
+// The music system never opens a device.
+int InitMusic() { return 0; }
+}  // namespace
+
+int fontHeightForMode(int screenMode) {
+    static constexpr int heights[] = {12, 18, 23, 30};
+    return screenMode >= 0 && screenMode < 4 ? heights[screenMode] : 0;
+}
+
+CMainFrame::CMainFrame() {
+    platform::get().setInputHandler(this);
+    ready = gameInit();
+}
+
+CMainFrame::~CMainFrame() { platform::get().setInputHandler(nullptr); }
+
+bool CMainFrame::gameInit() {
+    InitMusic();
+    readSettings();
+    InitDisplay();
+    detectPixelFormat();
+    fontHeight = fontHeightForMode(gameConfig.screenMode);
+    platform::get().font().open(fontHeight);
+    if (!AllocateImageTables()) return false;
+    LoadStartupImages();
+    return true;
+}
+
+void CMainFrame::onKeyDown(int virtualKey) { OnKeyDown(virtualKey); }
+
+void CMainFrame::onMouseButton(platform::MouseButton button, bool pressed) {
+    if (button == platform::MouseButton::Left)
+        pressed ? OnLButtonDown() : OnLButtonUp();
+    else
+        pressed ? OnRButtonDown() : OnRButtonUp();
+}
+
+void OnTimer() {
+    // The battle's wait animation, drawn while a battle is being set up, is called from here.
+}

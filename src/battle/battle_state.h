@@ -1,0 +1,61 @@
+// The battle's clocks, its animation counters and the flight programs projectiles execute.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+
+constexpr std::int32_t BATTLE_TIME = 8000;  // ticks
+constexpr std::int32_t TURN_TIME = 500;     // ticks
+
+struct BattleState {
+    std::int32_t battleTimeLeft = 0;
+    std::int32_t turnTimeLeft = 0;
+    std::int16_t shotFired = 0;
+    std::int16_t turnEndDelay = 0;
+    std::uint8_t frameThird = 0;
+    // Read by the window thread's timer while a battle is being set up.
+    std::atomic<std::int16_t> setupInProgress{0};
+    std::atomic<std::int16_t> waitImage{426};
+    std::atomic<std::int16_t> waitImageStep{1};
+    std::uint16_t scenery = 0;
+    std::int32_t levelIndex = 0;
+    std::int32_t messageTime = 0;  // the text itself is `message` (app/globals.h)
+};
+
+extern BattleState battleState;
+
+// Image indices into raznoe, advanced by animationTick.
+struct AnimCounters {
+    std::int16_t flagFrame = 37;
+    std::int16_t thinkFrame = 450;
+    std::int16_t shieldFrame = 239;
+    std::int16_t markerFrame = 347;
+    std::int16_t crateFrame = 385;
+    std::int16_t shopFrame = 455;
+    std::int16_t powerBarImage = 93;
+};
+
+extern AnimCounters animCounters;
+
+struct FlightRow {
+    std::int16_t cmd = 0;
+    float p1 = 0;
+    float p2 = 0;
+    std::int16_t count = 0;
+};
+
+constexpr int FLIGHT_PROGRAM_COUNT = 14;
+constexpr int FLIGHT_PROGRAM_ROWS = 256;
+constexpr std::int16_t FLIGHT_END = 256;
+extern FlightRow flightPrograms[FLIGHT_PROGRAM_COUNT][FLIGHT_PROGRAM_ROWS];
+
+// Plays battle after battle; 1 when the user left (Esc confirmed, or left from the shop).
+int runBattle();
+void resetBattleState();
+// The third reset of resetBattleState, also used by the set-up and shop screens.
+void resetAnimCounters();
+void animationTick();
+bool battleOver();
+void awardSurvivors();
+void buildFlightPrograms();

@@ -1,0 +1,5 @@
+// One battle frame drawn into the back buffer: sky, landscape, fortresses, projectiles, HUD.
+#pragma once
+
+void drawBattleScene();
+void drawPowerBar();

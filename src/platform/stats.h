@@ -1,0 +1,26 @@
+// The statistics of a headless run, written as one JSON object when it ends (--stats).
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+struct RunStats {
+    std::int64_t frames = 0;              // frames presented
+    int battles = 0;                      // battles played to their end
+    std::vector<std::string> errorBoxes;  // texts, in order
+    std::map<int, int> soundsPlayed;      // sound id -> times started
+    std::vector<double> frameMs;          // CPU time of each game frame
+    std::vector<double> setupMs;          // each battle set-up
+    std::string exit;                     // how the run ended
+};
+
+// The p-th percentile (0..100) by nearest rank; 0 for no values.
+double percentile(std::vector<double> values, double p);
+
+std::string statsJson(const RunStats& stats);
+
+}  // namespace platform

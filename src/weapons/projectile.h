@@ -1,0 +1,35 @@
+// The pool of everything that flies.
+#pragma once
+
+#include <cstdint>
+
+enum ProjectileState : std::uint16_t { LAUNCHING = 1, FLYING = 2, HIT = 3, EXPLODING = 4 };
+
+struct Projectile {
+    float x = 0;
+    float y = 0;
+    float vx = 0;
+    float vy = 0;
+    std::uint16_t kind = 0;  // 0 = free record
+    std::uint16_t imageBase = 0;
+    std::uint16_t frame = 0;
+    std::uint16_t program = 0;
+    std::uint16_t row = 0;
+    std::uint16_t rowFramesLeft = 0;
+    std::uint16_t state = 0;
+    std::int16_t channel = 0;
+    std::int16_t flightChannel = 0;
+    std::uint16_t graceTicks = 0;
+};
+
+constexpr int MAX_PROJECTILES = 400;
+extern Projectile projectiles[MAX_PROJECTILES];
+
+void clearProjectiles();
+void spawnProjectile(int kind, int program, float x, float y, float vx, float vy, int graceTicks);
+void spawnChild(int kind, int program, float x, float y);
+void stepProjectiles();
+bool bounceOffLandscape(Projectile& p);
+// The raznoe index of the picture a projectile shows (and is tested with) in its state.
+int projectileImage(const Projectile& p);
+int activeProjectileCount();

@@ -1,0 +1,32 @@
+// The weapon table: one row per projectile kind (kind = weapon index + 1; 11 is the bomblet).
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+struct WeaponSpec {
+    std::uint16_t flightFrames[37];  // by direction; entry 0 equals entry 1
+    std::uint16_t spinFrames;
+    std::uint16_t launchImage;
+    std::uint16_t launchTicks;
+    std::uint16_t explosionImage;
+    std::uint16_t explosionTicks;
+    std::uint16_t bounceRadius;
+    float maxSpeed;
+    float gravity;
+    std::uint16_t craterCount;
+    std::uint16_t childKind;
+    std::uint16_t stampsImage;
+    float childOffsetX;
+    float childOffsetY;
+    std::uint16_t flightSound;
+    std::uint16_t launchSound;
+    std::uint16_t explosionSound;
+    std::uint16_t bounceSound;
+};
+
+constexpr int KIND_COUNT = 12;  // 0 (free record) .. 11
+extern const std::array<WeaponSpec, KIND_COUNT> weaponSpecs;
+
+// Icons by weapon index, shown on the HUD and in the shop.
+extern const std::array<std::uint16_t, 10> WEAPON_ICONS;

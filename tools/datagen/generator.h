@@ -1,0 +1,30 @@
+// The data generator as a library: draws and synthesises everything, checks it against the
+// game's rules and encodes the files. The `ramparo_datagen` program and the tests call it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "datagen/table.h"
+
+namespace datagen {
+
+using DataFile = std::pair<std::string, std::vector<std::uint8_t>>;
+
+GeneratedData generateData();
+
+// Every broken rule, one line each; empty when the data is good.
+std::vector<std::string> checkData(const GeneratedData& data);
+
+// The game's files by name: the sprite files, "sound.sdf", "game.ini" and "icon.bmp".
+std::vector<DataFile> encodeData(const GeneratedData& data);
+
+// A 32-bit BMP with an alpha channel (transparent where the picture's pixel is 0).
+std::vector<std::uint8_t> encodeBmp(const SpriteImage& image);
+
+// Every picture with its index on a checkered background, as 5-5-5 pixels.
+SpriteImage contactSheet(const GeneratedData& data);
+
+}  // namespace datagen

@@ -1,0 +1,34 @@
+// The picture topics of the generator. Each fills its indices of the `raznoe` table (or returns
+// its own file's pictures); the indices are the game's fixed numbering.
+#pragma once
+
+#include "datagen/canvas.h"
+#include "datagen/table.h"
+
+namespace datagen {
+
+// The five player colours of the banners, in colour-index order: red, blue, white, green, yellow.
+Rgb playerColour(int colour);
+
+// The fortress drawn with its top-left corner at (ox, oy) and `s` pixels per fortress pixel.
+void paintFortress(Canvas& canvas, float ox, float oy, float s);
+// A banner pole with its flag in phase `phase` (0..1 of a wave), pole foot at (ox + 2s, oy + 75s).
+void paintBanner(Canvas& canvas, float ox, float oy, float s, Rgb colour, float phase);
+// A missile pointing up, centred on (cx, cy), with a flame of size 0..1 below it.
+void paintMissile(Canvas& c, float cx, float cy, float length, float radius, Rgb body, Rgb nose, Rgb fins, float flame);
+// A grenade in the middle of the canvas, turned by `angle` degrees clockwise.
+void paintGrenade(Canvas& c, float size, Rgb body, Rgb band, float angle, bool spikes);
+// Masonry that shows its bricks: used by the fortress, the wall and the ruins.
+Paint brickPaint(Rgb base, float brickW, float brickH, std::uint32_t seed);
+
+void drawFortressPictures(SmallTable& table);  // 2..13, 37..86, 239..248, 450..454
+void drawProjectiles(SmallTable& table);       // flight, launch and icon pictures of the weapons
+void drawExplosions(SmallTable& table);        // 16..35, 260..270
+void drawInterface(SmallTable& table);         // canvases, pointer, bars, menus, buttons, crates, panel
+void drawWeather(SmallTable& table);           // 467..494
+void drawSceneries(SmallTable& table);         // 87..91, 142..146
+std::array<std::vector<SceneryItem>, ITEM_SET_COUNT> drawSceneryItems();
+SpriteImage drawStartupPicture();
+SpriteImage drawIcon();
+
+}  // namespace datagen
