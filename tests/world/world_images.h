@@ -14,6 +14,7 @@
 
 struct WorldImages {
     std::vector<ImageEntry> r{RAZNOE_SIZE}, s{SPRIT_SIZE}, f{FON_SIZE};
+    ImageEntry* const previous[3] = {raznoe, sprit, fon};  // the game's tables, if a test loaded them
 
     static void make(ImageEntry& e, int w, int h, std::uint16_t value) {
         e.surface = std::make_unique<Surface>(w, h);
@@ -35,7 +36,11 @@ struct WorldImages {
         sprit = s.data();
         fon = f.data();
     }
-    ~WorldImages() { raznoe = sprit = fon = nullptr; }
+    ~WorldImages() {
+        raznoe = previous[0];
+        sprit = previous[1];
+        fon = previous[2];
+    }
 
     Surface& landscape() { return *r[LANDSCAPE_IMAGE].surface; }
     Surface& terrain() { return *r[TERRAIN_IMAGE].surface; }
