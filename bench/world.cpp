@@ -4,11 +4,14 @@
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/settings.h"
 #include "gfx/images.h"
+#include "platform/backends.h"
 #include "world/julia_cut.h"
 #include "world/landscape.h"
 #include "world/level_file.h"
@@ -56,41 +59,28 @@ void cutAllLevels(benchmark::State& state) {
 void BM_CutTerrainScalar(benchmark::State& state) { cutAllLevels<cutTerrainScalar>(state); }
 void BM_CutTerrain(benchmark::State& state) { cutAllLevels<cutTerrain>(state); }
 
-// Image tables with stand-in pictures of the catalogue's sizes, enough for buildLandscape.
-struct StandInImages {
-    std::vector<ImageEntry> r{RAZNOE_SIZE}, s{SPRIT_SIZE}, f{FON_SIZE};
-
-    static void make(ImageEntry& e, int w, int h, std::uint16_t value) {
-        e.surface = std::make_unique<Surface>(w, h);
-        std::fill(e.surface->pixels.begin(), e.surface->pixels.end(), value);
-        e.width = static_cast<std::uint16_t>(w);
-        e.height = static_cast<std::uint16_t>(h);
-    }
-
-    StandInImages() {
-        make(r[LANDSCAPE_IMAGE], WORLD_WIDTH, WORLD_HEIGHT, 0);
-        make(r[TERRAIN_IMAGE], WORLD_WIDTH, WORLD_HEIGHT, 0);
-        for (int k = 0; k < SCENERY_COUNT; ++k) {
-            make(r[142 + k], 128, 128, static_cast<std::uint16_t>(0x4A52 + k));
-            make(r[87 + k], 38, 38, 0x2D6B);
-        }
-        for (int n = 0; n < 4; ++n) {
-            make(s[3 * n], 40, 60, 0x3DEF);
-            make(s[3 * n + 1], 6, 4, 0x7FFF);
-            make(s[3 * n + 2], 6, 4, 0x7FFF);
-        }
-        for (int k = 0; k < TILE_ROWS * TILE_COLUMNS; ++k) make(f[k], TILE_WIDTH, TILE_HEIGHT, 0);
-        raznoe = r.data();
-        sprit = s.data();
-        fon = f.data();
-    }
-    ~StandInImages() { raznoe = sprit = fon = nullptr; }
-};
-
+// The landscape build with the game's own pictures (the generated data of the build tree) on the
+// headless backend: texture, cut, outline, items (their sprite file loaded every time, as in a
+// battle), ground strip and tiles.
 void BM_BuildLandscape(benchmark::State& state) {
+    platform::BackendOptions options;
+    options.pixelFormat = 1;
+    std::string error;
+    const std::unique_ptr<platform::Platform> backend = platform::createHeadlessPlatform(options, &error);
+    const std::filesystem::path previous = std::filesystem::current_path();
+    if (!backend || !std::filesystem::exists(std::filesystem::path(RAMPARO_BUILD_DATA_DIR) / "small.spr")) {
+        state.SkipWithError("no headless backend or no generated data");
+        return;
+    }
+    platform::set(backend.get());
+    std::filesystem::current_path(RAMPARO_BUILD_DATA_DIR);
     pixelFormat = 1;
-    StandInImages images;
-    timeEachLevel(state, [](int i) { buildLandscape(LEVELS[i], i % SCENERY_COUNT); });
+    if (AllocateImageTables()) {
+        LoadGameImages();
+        timeEachLevel(state, [](int i) { buildLandscape(LEVELS[i], i % SCENERY_COUNT); });
+    }
+    std::filesystem::current_path(previous);
+    platform::set(nullptr);
 }
 
 }  // namespace
