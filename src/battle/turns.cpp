@@ -52,8 +52,8 @@ void markDirectTarget() {
 
 // The launch speed the charged power stands for, toward the cursor.
 void fireAtCursor(const Player& p) {
-    const WeaponSpec& spec = weaponSpecs[selectedWeapon.load() + 1];
-    const int divisor = static_cast<int>(100.0 / spec.maxSpeed);
+    const WeaponSpec& kindRow = weaponSpecs[selectedWeapon.load() + 1];
+    const int divisor = static_cast<int>(100.0 / kindRow.maxSpeed);
     const int speed = shotPower / divisor;
     float dx = static_cast<float>(cursorPos.x + scrollX) - (p.x + 40);
     const float dy = static_cast<float>(cursorPos.y + scrollY) - (p.y + 10);

@@ -42,15 +42,15 @@ void stampWall(const Projectile& p, const ImageEntry& wall) {
 int craterRadius(int explosionPicture) { return 10 - static_cast<int>((explosionPicture - 17) * -2.25); }
 
 void finishExplosion(Projectile& p) {
-    const WeaponSpec& spec = weaponSpecs[p.kind];
-    if (spec.stampsImage == 1) {
-        stampWall(p, raznoe[spec.explosionImage + p.frame]);
+    const WeaponSpec& kindRow = weaponSpecs[p.kind];
+    if (kindRow.stampsImage == 1) {
+        stampWall(p, raznoe[kindRow.explosionImage + p.frame]);
     } else {
         if (p.kind != GROUND_DEFENSE_KIND && p.kind != GIMLET_KIND)
-            damageFortresses(static_cast<int>(p.x), static_cast<int>(p.y), raznoe[spec.explosionImage + p.frame - 1]);
+            damageFortresses(static_cast<int>(p.x), static_cast<int>(p.y), raznoe[kindRow.explosionImage + p.frame - 1]);
         // Each further crater steps one velocity on and is a little smaller.
-        for (int i = 0; i < spec.craterCount; ++i) {
-            carveCrater(static_cast<int>(p.x), static_cast<int>(p.y), craterRadius(spec.explosionImage + p.frame));
+        for (int i = 0; i < kindRow.craterCount; ++i) {
+            carveCrater(static_cast<int>(p.x), static_cast<int>(p.y), craterRadius(kindRow.explosionImage + p.frame));
             p.x += p.vx;
             p.y += p.vy;
             --p.frame;

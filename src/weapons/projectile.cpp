@@ -54,47 +54,47 @@ void startHit(Projectile& p) {
 }
 
 void tickRecord(Projectile& p) {
-    const WeaponSpec& spec = weaponSpecs[p.kind];
+    const WeaponSpec& kindRow = weaponSpecs[p.kind];
     if (p.graceTicks > 0) --p.graceTicks;
     ++p.frame;
-    if (p.state == LAUNCHING && p.frame > spec.launchTicks) {
+    if (p.state == LAUNCHING && p.frame > kindRow.launchTicks) {
         p.state = FLYING;
         p.frame = 0;
         p.imageBase = 0;
-        if (spec.launchSound != 0) soundSystem.PlaySound(p.channel, spec.launchSound, 0, soundVolume);
+        if (kindRow.launchSound != 0) soundSystem.PlaySound(p.channel, kindRow.launchSound, 0, soundVolume);
         return;
     }
     if (p.vx != 0 || p.vy != 0) p.imageBase = directionIndex(p.vx, p.vy);
     switch (p.state) {
     case FLYING:
-        if (p.frame > spec.spinFrames) p.frame = 0;
+        if (p.frame > kindRow.spinFrames) p.frame = 0;
         break;
     case HIT:
         p.state = EXPLODING;
         p.frame = 0;
-        p.imageBase = spec.explosionImage;
-        if (spec.explosionSound != 0) {
+        p.imageBase = kindRow.explosionImage;
+        if (kindRow.explosionSound != 0) {
             soundSystem.StopChannel(p.channel);
             lastChannel = soundSystem.AllocChannel();
-            soundSystem.PlaySound(lastChannel, spec.explosionSound, 1, soundVolume);
+            soundSystem.PlaySound(lastChannel, kindRow.explosionSound, 1, soundVolume);
         }
         break;
     case EXPLODING:
-        if (p.frame > spec.explosionTicks) finishExplosion(p);
+        if (p.frame > kindRow.explosionTicks) finishExplosion(p);
         break;
     default:
         break;
     }
 }
 
-void runRow(Projectile& p, const WeaponSpec& spec) {
+void runRow(Projectile& p, const WeaponSpec& kindRow) {
     const FlightRow* program = flightPrograms[p.program];
     const FlightRow& row = program[p.row];
     switch (row.cmd) {
     case CMD_PUSH:
         p.vx += row.p1;
         p.vy += row.p2;
-        clampSpeed(p, spec.maxSpeed);
+        clampSpeed(p, kindRow.maxSpeed);
         break;
     case CMD_HOME: {
         if (p.row + 1 >= FLIGHT_PROGRAM_ROWS) break;
@@ -103,12 +103,12 @@ void runRow(Projectile& p, const WeaponSpec& spec) {
         if (p.x > row.p1) p.vx -= accel.p1;
         if (p.y < row.p2) p.vy += accel.p2;
         if (p.y > row.p2) p.vy -= accel.p2;
-        clampSpeed(p, spec.maxSpeed);
+        clampSpeed(p, kindRow.maxSpeed);
         break;
     }
     case CMD_RELEASE:
-        if (spec.childKind != 0)
-            spawnChild(spec.childKind, static_cast<int>(row.p1), p.x + spec.childOffsetX, p.y + spec.childOffsetY);
+        if (kindRow.childKind != 0)
+            spawnChild(kindRow.childKind, static_cast<int>(row.p1), p.x + kindRow.childOffsetX, p.y + kindRow.childOffsetY);
         break;
     case CMD_EXPLODE:
         startHit(p);
@@ -130,16 +130,16 @@ void advanceRow(Projectile& p) {
 }
 
 void moveRecord(Projectile& p) {
-    const WeaponSpec& spec = weaponSpecs[p.kind];
-    runRow(p, spec);
+    const WeaponSpec& kindRow = weaponSpecs[p.kind];
+    runRow(p, kindRow);
     advanceRow(p);
-    const bool bounced = spec.bounceRadius > 0 && bounceOffLandscape(p);
+    const bool bounced = kindRow.bounceRadius > 0 && bounceOffLandscape(p);
     if (bounced) {
-        playSoundEffect(spec.bounceSound);
+        playSoundEffect(kindRow.bounceSound);
         if (static_cast<double>(p.vx * p.vx) < REST_SPEED_SQ && static_cast<double>(p.vy * p.vy) < REST_SPEED_SQ)
             startHit(p);
     } else {
-        p.vy += spec.gravity;
+        p.vy += kindRow.gravity;
     }
     p.x += p.vx;
     p.y += p.vy;
@@ -175,10 +175,10 @@ void launch(int kind, int program, float x, float y, float vx, float vy, int gra
     p->state = LAUNCHING;
     p->channel = static_cast<std::int16_t>(soundSystem.AllocChannel());
     p->flightChannel = 0;
-    const WeaponSpec& spec = weaponSpecs[kind];
-    if (spec.flightSound != 0) {
+    const WeaponSpec& kindRow = weaponSpecs[kind];
+    if (kindRow.flightSound != 0) {
         p->flightChannel = static_cast<std::int16_t>(soundSystem.AllocChannel());
-        soundSystem.PlaySound(p->flightChannel, spec.flightSound, 1, soundVolume);
+        soundSystem.PlaySound(p->flightChannel, kindRow.flightSound, 1, soundVolume);
     }
 }
 
@@ -277,14 +277,14 @@ bool bounceOffLandscape(Projectile& p) {
 }
 
 int projectileImage(const Projectile& p) {
-    const WeaponSpec& spec = weaponSpecs[p.kind];
+    const WeaponSpec& kindRow = weaponSpecs[p.kind];
     switch (p.state) {
     case LAUNCHING:
-        return spec.launchImage + p.frame;
+        return kindRow.launchImage + p.frame;
     case FLYING:
-        return spec.flightFrames[p.imageBase <= 36 ? p.imageBase : 0] + p.frame;
+        return kindRow.flightFrames[p.imageBase <= 36 ? p.imageBase : 0] + p.frame;
     default:
-        return spec.explosionImage + p.frame;
+        return kindRow.explosionImage + p.frame;
     }
 }
 

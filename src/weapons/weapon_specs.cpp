@@ -14,28 +14,28 @@ struct RowValues {
 };
 
 constexpr WeaponSpec makeRow(const RowValues& v) {
-    WeaponSpec spec{};
+    WeaponSpec row{};
     for (int d = 1; d <= 36; ++d)
-        spec.flightFrames[d] = static_cast<std::uint16_t>(v.turning ? v.frameBase + d : v.frameBase);
-    spec.flightFrames[0] = spec.flightFrames[1];
-    spec.spinFrames = v.spinFrames;
-    spec.launchImage = v.launchImage;
-    spec.launchTicks = v.launchTicks;
-    spec.explosionImage = v.explosionImage;
-    spec.explosionTicks = v.explosionTicks;
-    spec.bounceRadius = v.bounceRadius;
-    spec.maxSpeed = v.maxSpeed;
-    spec.gravity = v.gravity;
-    spec.craterCount = v.craterCount;
-    spec.childKind = v.childKind;
-    spec.stampsImage = v.stampsImage;
-    spec.childOffsetX = 0;
-    spec.childOffsetY = 0;
-    spec.flightSound = v.flightSound;
-    spec.launchSound = v.launchSound;
-    spec.explosionSound = v.explosionSound;
-    spec.bounceSound = v.bounceSound;
-    return spec;
+        row.flightFrames[d] = static_cast<std::uint16_t>(v.turning ? v.frameBase + d : v.frameBase);
+    row.flightFrames[0] = row.flightFrames[1];
+    row.spinFrames = v.spinFrames;
+    row.launchImage = v.launchImage;
+    row.launchTicks = v.launchTicks;
+    row.explosionImage = v.explosionImage;
+    row.explosionTicks = v.explosionTicks;
+    row.bounceRadius = v.bounceRadius;
+    row.maxSpeed = v.maxSpeed;
+    row.gravity = v.gravity;
+    row.craterCount = v.craterCount;
+    row.childKind = v.childKind;
+    row.stampsImage = v.stampsImage;
+    row.childOffsetX = 0;
+    row.childOffsetY = 0;
+    row.flightSound = v.flightSound;
+    row.launchSound = v.launchSound;
+    row.explosionSound = v.explosionSound;
+    row.bounceSound = v.bounceSound;
+    return row;
 }
 
 }  // namespace

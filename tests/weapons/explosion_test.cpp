@@ -76,9 +76,9 @@ TEST_F(Explosion, GimletDigsFiveCratersAlongItsPathAndDamagesNoFortress) {
 }
 
 TEST_F(Explosion, GroundDefenseStampsAWallAndLeavesFortressesWhole) {
-    const WeaponSpec& spec = weaponSpecs[GROUND_DEFENSE];
-    setSolidImage(spec.explosionImage + spec.explosionTicks, 20, 10);
-    setSolidImage(spec.explosionImage + spec.explosionTicks + 1, 20, 10, 0x1234);
+    const WeaponSpec& kindRow = weaponSpecs[GROUND_DEFENSE];
+    setSolidImage(kindRow.explosionImage + kindRow.explosionTicks, 20, 10);
+    setSolidImage(kindRow.explosionImage + kindRow.explosionTicks + 1, 20, 10, 0x1234);
     players[0].x = 480;
     players[0].y = 280;
     finishExplosion(exploded(GROUND_DEFENSE, 500, 300));

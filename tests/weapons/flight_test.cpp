@@ -19,10 +19,10 @@ TEST(WeaponTable, CraterRadiiFollowFromTheExplosionPictures) {
                                                    {5, {34}}, {6, {41}}, {9, {48}}, {10, {52, 50, 48, 46, 43}},
                                                    {11, {16}}};
     for (const auto& [kind, radii] : expected) {
-        const WeaponSpec& spec = weaponSpecs[kind];
+        const WeaponSpec& kindRow = weaponSpecs[kind];
         std::vector<int> dug;
         // The first crater comes with the frame just past the last explosion picture.
-        for (int i = 0; i < spec.craterCount; ++i) dug.push_back(craterRadius(spec.explosionImage + spec.explosionTicks + 1 - i));
+        for (int i = 0; i < kindRow.craterCount; ++i) dug.push_back(craterRadius(kindRow.explosionImage + kindRow.explosionTicks + 1 - i));
         EXPECT_EQ(dug, radii) << "kind " << kind;
     }
 }

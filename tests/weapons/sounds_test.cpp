@@ -28,15 +28,15 @@ protected:
 };
 
 TEST_F(WeaponSounds, FlightLaunchAndExplosionSoundsPlayAtTheirEvents) {
-    const WeaponSpec& spec = weaponSpecs[4];  // SUPER GRENADE: all three
+    const WeaponSpec& kindRow = weaponSpecs[4];  // SUPER GRENADE: all three
     spawnProjectile(4, 3, 700, -3000, 0, 0, 10);
-    EXPECT_EQ(plays(spec.flightSound), 1);
-    EXPECT_EQ(plays(spec.launchSound), 0);
+    EXPECT_EQ(plays(kindRow.flightSound), 1);
+    EXPECT_EQ(plays(kindRow.launchSound), 0);
     frames(6);  // two ticks: launchTicks 1 is exceeded at the second
-    EXPECT_EQ(plays(spec.launchSound), 1);
+    EXPECT_EQ(plays(kindRow.launchSound), 1);
     projectiles[0].state = HIT;
     frames(3);
-    EXPECT_EQ(plays(spec.explosionSound), 1);
+    EXPECT_EQ(plays(kindRow.explosionSound), 1);
     EXPECT_TRUE(platform.errorBoxes.empty());
 }
 
