@@ -22,9 +22,9 @@ void damageFortresses(int x, int y, const ImageEntry& shape) {
     const int top = y - shape.height / 2;
     for (int i = 0; i < numPlayers && i < MAX_PLAYERS; ++i) {
         Player& owner = players[i];
-        const auto erased = static_cast<std::int16_t>(EraseOverlap(shape, left, top, raznoe[FIRST_FORTRESS_IMAGE + i],
-                                                                   static_cast<int>(owner.x),
-                                                                   static_cast<int>(owner.y)));
+        const auto erased =
+            static_cast<std::int16_t>(EraseOverlap(shape, left, top, raznoe[FIRST_FORTRESS_IMAGE + i],
+                                                   static_cast<int>(owner.x), static_cast<int>(owner.y)));
         players[currentPlayer].money += erased;
         owner.damage = static_cast<std::int16_t>(owner.damage + erased);
     }
@@ -33,7 +33,8 @@ void damageFortresses(int x, int y, const ImageEntry& shape) {
 void stampWall(const Projectile& p, const ImageEntry& wall) {
     const int x = static_cast<int>(p.x);
     const int y = static_cast<int>(p.y);
-    DrawImageClippedWorld(raznoe[LANDSCAPE_IMAGE].surface.get(), wall, x - wall.width / 2, y - wall.height / 2);
+    DrawImageClippedWorld(raznoe[LANDSCAPE_IMAGE].surface.get(), wall, x - wall.width / 2,
+                          y - wall.height / 2);
     refreshTiles(x, y, wall.width / 2);
 }
 
@@ -47,10 +48,12 @@ void finishExplosion(Projectile& p) {
         stampWall(p, raznoe[kindRow.explosionImage + p.frame]);
     } else {
         if (p.kind != GROUND_DEFENSE_KIND && p.kind != GIMLET_KIND)
-            damageFortresses(static_cast<int>(p.x), static_cast<int>(p.y), raznoe[kindRow.explosionImage + p.frame - 1]);
+            damageFortresses(static_cast<int>(p.x), static_cast<int>(p.y),
+                             raznoe[kindRow.explosionImage + p.frame - 1]);
         // Each further crater steps one velocity on and is a little smaller.
         for (int i = 0; i < kindRow.craterCount; ++i) {
-            carveCrater(static_cast<int>(p.x), static_cast<int>(p.y), craterRadius(kindRow.explosionImage + p.frame));
+            carveCrater(static_cast<int>(p.x), static_cast<int>(p.y),
+                        craterRadius(kindRow.explosionImage + p.frame));
             p.x += p.vx;
             p.y += p.vy;
             --p.frame;

@@ -66,24 +66,24 @@ void tickRecord(Projectile& p) {
     }
     if (p.vx != 0 || p.vy != 0) p.imageBase = directionIndex(p.vx, p.vy);
     switch (p.state) {
-    case FLYING:
-        if (p.frame > kindRow.spinFrames) p.frame = 0;
-        break;
-    case HIT:
-        p.state = EXPLODING;
-        p.frame = 0;
-        p.imageBase = kindRow.explosionImage;
-        if (kindRow.explosionSound != 0) {
-            soundSystem.StopChannel(p.channel);
-            lastChannel = soundSystem.AllocChannel();
-            soundSystem.PlaySound(lastChannel, kindRow.explosionSound, 1, soundVolume);
-        }
-        break;
-    case EXPLODING:
-        if (p.frame > kindRow.explosionTicks) finishExplosion(p);
-        break;
-    default:
-        break;
+        case FLYING:
+            if (p.frame > kindRow.spinFrames) p.frame = 0;
+            break;
+        case HIT:
+            p.state = EXPLODING;
+            p.frame = 0;
+            p.imageBase = kindRow.explosionImage;
+            if (kindRow.explosionSound != 0) {
+                soundSystem.StopChannel(p.channel);
+                lastChannel = soundSystem.AllocChannel();
+                soundSystem.PlaySound(lastChannel, kindRow.explosionSound, 1, soundVolume);
+            }
+            break;
+        case EXPLODING:
+            if (p.frame > kindRow.explosionTicks) finishExplosion(p);
+            break;
+        default:
+            break;
     }
 }
 
@@ -91,30 +91,31 @@ void runRow(Projectile& p, const WeaponSpec& kindRow) {
     const FlightRow* program = flightPrograms[p.program];
     const FlightRow& row = program[p.row];
     switch (row.cmd) {
-    case CMD_PUSH:
-        p.vx += row.p1;
-        p.vy += row.p2;
-        clampSpeed(p, kindRow.maxSpeed);
-        break;
-    case CMD_HOME: {
-        if (p.row + 1 >= FLIGHT_PROGRAM_ROWS) break;
-        const FlightRow& accel = program[p.row + 1];
-        if (p.x < row.p1) p.vx += accel.p1;
-        if (p.x > row.p1) p.vx -= accel.p1;
-        if (p.y < row.p2) p.vy += accel.p2;
-        if (p.y > row.p2) p.vy -= accel.p2;
-        clampSpeed(p, kindRow.maxSpeed);
-        break;
-    }
-    case CMD_RELEASE:
-        if (kindRow.childKind != 0)
-            spawnChild(kindRow.childKind, static_cast<int>(row.p1), p.x + kindRow.childOffsetX, p.y + kindRow.childOffsetY);
-        break;
-    case CMD_EXPLODE:
-        startHit(p);
-        break;
-    default:  // a row that only carries data for the row before it
-        break;
+        case CMD_PUSH:
+            p.vx += row.p1;
+            p.vy += row.p2;
+            clampSpeed(p, kindRow.maxSpeed);
+            break;
+        case CMD_HOME: {
+            if (p.row + 1 >= FLIGHT_PROGRAM_ROWS) break;
+            const FlightRow& accel = program[p.row + 1];
+            if (p.x < row.p1) p.vx += accel.p1;
+            if (p.x > row.p1) p.vx -= accel.p1;
+            if (p.y < row.p2) p.vy += accel.p2;
+            if (p.y > row.p2) p.vy -= accel.p2;
+            clampSpeed(p, kindRow.maxSpeed);
+            break;
+        }
+        case CMD_RELEASE:
+            if (kindRow.childKind != 0)
+                spawnChild(kindRow.childKind, static_cast<int>(row.p1), p.x + kindRow.childOffsetX,
+                           p.y + kindRow.childOffsetY);
+            break;
+        case CMD_EXPLODE:
+            startHit(p);
+            break;
+        default:  // a row that only carries data for the row before it
+            break;
     }
 }
 
@@ -136,7 +137,8 @@ void moveRecord(Projectile& p) {
     const bool bounced = kindRow.bounceRadius > 0 && bounceOffLandscape(p);
     if (bounced) {
         playSoundEffect(kindRow.bounceSound);
-        if (static_cast<double>(p.vx * p.vx) < REST_SPEED_SQ && static_cast<double>(p.vy * p.vy) < REST_SPEED_SQ)
+        if (static_cast<double>(p.vx * p.vx) < REST_SPEED_SQ &&
+            static_cast<double>(p.vy * p.vy) < REST_SPEED_SQ)
             startHit(p);
     } else {
         p.vy += kindRow.gravity;
@@ -279,12 +281,12 @@ bool bounceOffLandscape(Projectile& p) {
 int projectileImage(const Projectile& p) {
     const WeaponSpec& kindRow = weaponSpecs[p.kind];
     switch (p.state) {
-    case LAUNCHING:
-        return kindRow.launchImage + p.frame;
-    case FLYING:
-        return kindRow.flightFrames[p.imageBase <= 36 ? p.imageBase : 0] + p.frame;
-    default:
-        return kindRow.explosionImage + p.frame;
+        case LAUNCHING:
+            return kindRow.launchImage + p.frame;
+        case FLYING:
+            return kindRow.flightFrames[p.imageBase <= 36 ? p.imageBase : 0] + p.frame;
+        default:
+            return kindRow.explosionImage + p.frame;
     }
 }
 

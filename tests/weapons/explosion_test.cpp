@@ -1,4 +1,5 @@
 #include "weapons/explosion.h"
+
 #include "weapons_test_support.h"
 
 namespace {
@@ -69,7 +70,7 @@ TEST_F(Explosion, GimletDigsFiveCratersAlongItsPathAndDamagesNoFortress) {
     finishExplosion(exploded(GIMLET, 400, 400, 30, 0));
     EXPECT_EQ(players[0].damage, 0);
     EXPECT_EQ(players[0].money, 0);
-    EXPECT_EQ(landscape().row(400)[350], 0);        // first crater, radius 52
+    EXPECT_EQ(landscape().row(400)[350], 0);  // first crater, radius 52
     EXPECT_NE(landscape().row(400)[344], 0);
     EXPECT_EQ(landscape().row(400)[400 + 4 * 30 + 40], 0);  // fifth crater at 520, radius 43
     EXPECT_NE(landscape().row(400)[600], 0);

@@ -15,14 +15,16 @@ constexpr int GRENADE = 3;
 using Flight = WeaponsWorld;
 
 TEST(WeaponTable, CraterRadiiFollowFromTheExplosionPictures) {
-    const std::map<int, std::vector<int>> expected{{1, {28}}, {2, {50}}, {3, {34}},  {4, {52}},
-                                                   {5, {34}}, {6, {41}}, {9, {48}}, {10, {52, 50, 48, 46, 43}},
-                                                   {11, {16}}};
+    const std::map<int, std::vector<int>> expected{
+        {1, {28}}, {2, {50}}, {3, {34}}, {4, {52}},
+        {5, {34}}, {6, {41}}, {9, {48}}, {10, {52, 50, 48, 46, 43}},
+        {11, {16}}};
     for (const auto& [kind, radii] : expected) {
         const WeaponSpec& kindRow = weaponSpecs[kind];
         std::vector<int> dug;
         // The first crater comes with the frame just past the last explosion picture.
-        for (int i = 0; i < kindRow.craterCount; ++i) dug.push_back(craterRadius(kindRow.explosionImage + kindRow.explosionTicks + 1 - i));
+        for (int i = 0; i < kindRow.craterCount; ++i)
+            dug.push_back(craterRadius(kindRow.explosionImage + kindRow.explosionTicks + 1 - i));
         EXPECT_EQ(dug, radii) << "kind " << kind;
     }
 }
@@ -39,7 +41,7 @@ TEST(Direction, CompassPointsAndTheSlantNearlyStraightUp) {
     EXPECT_EQ(directionIndex(3, 0), 10);
     EXPECT_EQ(directionIndex(0, 3), 19);
     EXPECT_EQ(directionIndex(-3, 0), 28);
-    EXPECT_EQ(directionIndex(2, -2), 5);    // 45 degrees: 4.5 steps, truncated
+    EXPECT_EQ(directionIndex(2, -2), 5);  // 45 degrees: 4.5 steps, truncated
     EXPECT_EQ(directionIndex(-2, 2), 23);
     EXPECT_EQ(directionIndex(-0.01f, -5), 1);  // would be 37 without the straight-up rule
 }

@@ -16,7 +16,8 @@ protected:
         soundSystem.attach(*mixer);
         soundSystem.SetPrimaryFormat(44100, 16, 2);
         std::vector<BankSound> bank;
-        for (int id = 1; id <= 30; ++id) bank.push_back({id, 1, 10000, 8, 0, std::vector<std::uint8_t>(2000, 128)});
+        for (int id = 1; id <= 30; ++id)
+            bank.push_back({id, 1, 10000, 8, 0, std::vector<std::uint8_t>(2000, 128)});
         ASSERT_EQ(soundSystem.LoadSoundBankData(encodeSoundBank(bank), 11), 1);
     }
     void TearDown() override { soundSystem.attach(silent); }

@@ -1,6 +1,7 @@
+#include "battle/turns.h"
+
 #include <cmath>
 
-#include "battle/turns.h"
 #include "weapons_test_support.h"
 
 namespace {
@@ -27,7 +28,8 @@ protected:
 };
 
 TEST_F(Turns, LaunchSpeedIsThePowerOverTheWeaponsDivisor) {
-    const std::pair<int, float> examples[] = {{0, 16}, {1, 14}, {2, 14}, {8, 12}};  // top speeds 15, 13, 14, 12
+    const std::pair<int, float> examples[] = {
+        {0, 16}, {1, 14}, {2, 14}, {8, 12}};  // top speeds 15, 13, 14, 12
     for (const auto& [weapon, speed] : examples) {
         clearProjectiles();
         players[0].ammo[weapon] = 5;
