@@ -151,7 +151,19 @@ bool outOfWorld(const Projectile& p) {
     return p.x > WORLD_RIGHT || p.x < WORLD_LEFT || p.y > WORLD_BOTTOM || p.y < WORLD_TOP;
 }
 
-void launch(int kind, int program, float x, float y, float vx, float vy, int graceTicks) {
+}  // namespace
+
+void freeProjectile(Projectile& p) {
+    const std::uint16_t grace = p.graceTicks;
+    p = Projectile{};
+    p.graceTicks = grace;
+}
+
+void clearProjectiles() {
+    for (Projectile& p : projectiles) p = Projectile{};
+}
+
+void spawnProjectile(int kind, int program, float x, float y, float vx, float vy, int graceTicks) {
     if (kind <= 0 || kind >= KIND_COUNT || program < 0 || program >= FLIGHT_PROGRAM_COUNT) return;
     Projectile* p = nullptr;
     for (Projectile& record : projectiles) {
@@ -184,23 +196,7 @@ void launch(int kind, int program, float x, float y, float vx, float vy, int gra
     }
 }
 
-}  // namespace
-
-void freeProjectile(Projectile& p) {
-    const std::uint16_t grace = p.graceTicks;
-    p = Projectile{};
-    p.graceTicks = grace;
-}
-
-void clearProjectiles() {
-    for (Projectile& p : projectiles) p = Projectile{};
-}
-
-void spawnProjectile(int kind, int program, float x, float y, float vx, float vy, int graceTicks) {
-    launch(kind, program, x, y, vx, vy, graceTicks);
-}
-
-void spawnChild(int kind, int program, float x, float y) { launch(kind, program, x, y, 0, 0, 0); }
+void spawnChild(int kind, int program, float x, float y) { spawnProjectile(kind, program, x, y, 0, 0, 0); }
 
 int directionIndex(float vx, float vy) {
     const double ratio = std::fabs(static_cast<double>(vx)) / std::fabs(static_cast<double>(vy));
