@@ -33,3 +33,7 @@ bool bounceOffLandscape(Projectile& p);
 // The raznoe index of the picture a projectile shows (and is tested with) in its state.
 int projectileImage(const Projectile& p);
 int activeProjectileCount();
+// The flight direction 1..36 for a non-zero velocity: 1 straight up, 10 right, 19 down, 28 left.
+int directionIndex(float vx, float vy);
+// Empties a record; graceTicks is the one field a freed record keeps.
+void freeProjectile(Projectile& p);
