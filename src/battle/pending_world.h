@@ -35,6 +35,7 @@ struct LevelTable {
     LevelRecord record(int index) const;
 };
 extern LevelTable levelRecords;
+void loadLevels();
 void buildLandscape(const LevelRecord& level, int scenery);
 
 struct FortressProbes {
