@@ -80,7 +80,8 @@ void setUpStormyBattle() {
     precipitation = 1;
     cloudType = 1;
     windDirection = 1;
-    for (int i = 0; i < MAX_CLOUDS; ++i) clouds[i] = {100.0f + 140.0f * i, 20.0f * i, 1, 1, static_cast<std::int16_t>(i), 0.3f};
+    for (int i = 0; i < MAX_CLOUDS; ++i)
+        clouds[i] = {100.0f + 140.0f * i, 20.0f * i, 1, 1, static_cast<std::int16_t>(i), 0.3f};
     for (int f = 0; f < 200; ++f) battleFrame();
 }
 

@@ -22,11 +22,11 @@
 #include "screens/screens.h"
 #include "weapons/projectile.h"
 
-const FrameSteps GAME_FRAME_STEPS{
-    PresentFrame, readCursor,         RestoreLostSurfaces, drawBattleScene,     checkDeaths,
-    humanTurnStep, computerTurnStep,  cameraFollow,        weatherStep,         endTurnStep,
-    fortressFallSpeed, fortressFall,  edgeScroll,          cameraOnProjectiles, spawnCrate,
-    crateFall,     resolveHits,       stepProjectiles,     animationTick,       confirmQuit};
+const FrameSteps GAME_FRAME_STEPS{PresentFrame, readCursor,          RestoreLostSurfaces, drawBattleScene,
+                                  checkDeaths,  humanTurnStep,       computerTurnStep,    cameraFollow,
+                                  weatherStep,  endTurnStep,         fortressFallSpeed,   fortressFall,
+                                  edgeScroll,   cameraOnProjectiles, spawnCrate,          crateFall,
+                                  resolveHits,  stepProjectiles,     animationTick,       confirmQuit};
 
 namespace {
 
@@ -94,7 +94,8 @@ int runBattle() {
     for (;;) {
         const auto start = std::chrono::steady_clock::now();
         setUpBattle();
-        machine.noteBattleSetup(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        machine.noteBattleSetup(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
         FrameOutcome outcome = FrameOutcome::Continue;
         while (outcome == FrameOutcome::Continue) outcome = battleFrame();
         if (outcome == FrameOutcome::Left) return 1;

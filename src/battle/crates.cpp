@@ -66,7 +66,8 @@ void crateFall() {
     for (Crate& crate : crates) {
         if (crate.kind == 0) continue;
         crate.fallSpeed += 0.1f;
-        if (ImagesOverlap(probe, static_cast<int>(crate.x), static_cast<int>(crate.y) + 22, raznoe[LANDSCAPE_IMAGE], 0, 0))
+        if (ImagesOverlap(probe, static_cast<int>(crate.x), static_cast<int>(crate.y) + 22,
+                          raznoe[LANDSCAPE_IMAGE], 0, 0))
             crate.fallSpeed = 0;
         crate.y += crate.fallSpeed;
     }

@@ -2,8 +2,8 @@
 // the destroyed ones.
 #pragma once
 
-constexpr int FORTRESS_IMAGE = 2;        // the intact picture
-constexpr int FORTRESS_BACK_IMAGE = 3;   // drawn behind every fortress
+constexpr int FORTRESS_IMAGE = 2;       // the intact picture
+constexpr int FORTRESS_BACK_IMAGE = 3;  // drawn behind every fortress
 constexpr int FORTRESS_TOP_PROBE = 4;
 constexpr int FORTRESS_GROUND_PROBE = 5;  // 5..8
 constexpr int FORTRESS_PICTURE = 9;       // 9 + player: the picture explosions erase

@@ -21,7 +21,9 @@ struct Probe {
     int x;  // top-left
     int y;
 
-    bool touches(const ImageEntry& other, int ox, int oy) const { return ImagesOverlap(image, x, y, other, ox, oy); }
+    bool touches(const ImageEntry& other, int ox, int oy) const {
+        return ImagesOverlap(image, x, y, other, ox, oy);
+    }
 };
 
 void explode(Projectile& p) {
@@ -38,7 +40,8 @@ void testPlayer(Projectile& p, const Probe& probe, int i, bool spareShooter) {
     Player& target = players[i];
     const int x = static_cast<int>(target.x);
     const int y = static_cast<int>(target.y);
-    if (target.shieldHits > 0 && i != currentPlayer && probe.touches(raznoe[animCounters.shieldFrame], x - 20, y - 35)) {
+    if (target.shieldHits > 0 && i != currentPlayer &&
+        probe.touches(raznoe[animCounters.shieldFrame], x - 20, y - 35)) {
         --target.shieldHits;
         explode(p);
     }
@@ -49,7 +52,8 @@ void testPlayer(Projectile& p, const Probe& probe, int i, bool spareShooter) {
 void testCrates(Projectile& p, const Probe& probe) {
     for (Crate& crate : crates) {
         if (crate.kind == 0) continue;
-        if (!probe.touches(raznoe[crateImage(crate)], static_cast<int>(crate.x), static_cast<int>(crate.y))) continue;
+        if (!probe.touches(raznoe[crateImage(crate)], static_cast<int>(crate.x), static_cast<int>(crate.y)))
+            continue;
         explode(p);
         giveCrateReward(crate.kind);
         crate = Crate{};
@@ -76,7 +80,8 @@ void resolveHits() {
     for (Projectile& p : projectiles) {
         if (p.kind == 0 || (p.state != FLYING && p.state != LAUNCHING)) continue;
         const ImageEntry& image = raznoe[projectileImage(p)];
-        const Probe probe{image, static_cast<int>(p.x) - image.width / 2, static_cast<int>(p.y) - image.height / 2};
+        const Probe probe{image, static_cast<int>(p.x) - image.width / 2,
+                          static_cast<int>(p.y) - image.height / 2};
         if (p.state == FLYING)
             resolveFlying(p, probe);
         else

@@ -32,7 +32,8 @@ int projectileImage(const Projectile& p) {
 }
 
 namespace {
-constexpr WeaponSpec spec(std::uint16_t flight, std::uint16_t launch, std::uint16_t explosion, std::uint16_t bounce) {
+constexpr WeaponSpec spec(std::uint16_t flight, std::uint16_t launch, std::uint16_t explosion,
+                          std::uint16_t bounce) {
     WeaponSpec w{};
     for (std::uint16_t& f : w.flightFrames) f = flight;
     w.launchImage = launch;

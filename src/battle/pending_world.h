@@ -53,5 +53,5 @@ struct FortressPlacement {
 };
 FortressProbes gameFortressProbes();
 constexpr int PLACEMENT_ATTEMPTS = 500;
-FortressPlacement searchFortressSpots(const ImageEntry& landscape, const FortressProbes& probes, int playerCount,
-                                      int attemptLimit = PLACEMENT_ATTEMPTS);
+FortressPlacement searchFortressSpots(const ImageEntry& landscape, const FortressProbes& probes,
+                                      int playerCount, int attemptLimit = PLACEMENT_ATTEMPTS);

@@ -48,13 +48,15 @@ void drawFortresses() {
 
 void drawCrates() {
     for (const Crate& crate : crates)
-        if (crate.kind != 0) drawWorld(crateImage(crate), static_cast<int>(crate.x), static_cast<int>(crate.y));
+        if (crate.kind != 0)
+            drawWorld(crateImage(crate), static_cast<int>(crate.x), static_cast<int>(crate.y));
 }
 
 void drawLandscapeTiles() {
     for (int r = 0; r < TILE_ROWS; ++r)
         for (int c = 0; c < TILE_COLUMNS; ++c)
-            DrawImageClipped(backBuffer, fon[r * TILE_COLUMNS + c], TILE_WIDTH * c - scrollX, TILE_HEIGHT * r - scrollY);
+            DrawImageClipped(backBuffer, fon[r * TILE_COLUMNS + c], TILE_WIDTH * c - scrollX,
+                             TILE_HEIGHT * r - scrollY);
 }
 
 void drawProjectiles() {
@@ -72,7 +74,8 @@ void drawBattleScene() {
     drawCrates();
     drawLandscapeTiles();
     if (directTargetSet.load(std::memory_order_relaxed) == 1)
-        drawCentred(animCounters.markerFrame, static_cast<int>(directTargetX), static_cast<int>(directTargetY));
+        drawCentred(animCounters.markerFrame, static_cast<int>(directTargetX),
+                    static_cast<int>(directTargetY));
     drawProjectiles();
     drawFrontDrops();
     drawFlash();

@@ -28,9 +28,9 @@ constexpr int FIRST_CLOUD_IMAGE[3] = {0, 473, 484};
 
 struct DropLayer {
     Drop* drops;
-    float fall;     // pixels per frame
-    float drift;    // wind's push per frame
-    float wobble;   // snow's random sideways step
+    float fall;    // pixels per frame
+    float drift;   // wind's push per frame
+    float wobble;  // snow's random sideways step
 };
 
 constexpr DropLayer RAIN_FRONT{frontDrops, 8.0f, 2.0f, 0.0f};
@@ -190,8 +190,8 @@ void drawClouds() {
     if (cloudType != 1 && cloudType != 2) return;
     for (const Cloud& c : clouds)
         if (c.active)
-            DrawImageClipped(backBuffer, raznoe[FIRST_CLOUD_IMAGE[cloudType] + c.frame], static_cast<int>(c.x) - scrollX,
-                             static_cast<int>(c.y) - scrollY);
+            DrawImageClipped(backBuffer, raznoe[FIRST_CLOUD_IMAGE[cloudType] + c.frame],
+                             static_cast<int>(c.x) - scrollX, static_cast<int>(c.y) - scrollY);
 }
 
 void drawFlash() {

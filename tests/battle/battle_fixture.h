@@ -65,14 +65,15 @@ protected:
         pixelFormat = 2;
         gameConfig.weatherEnabled = 1;
         setImage(LANDSCAPE_IMAGE, 1536, 768, 0);
-        for (int y = GROUND_Y; y < 768; ++y) std::fill_n(raznoe[LANDSCAPE_IMAGE].surface->row(y), 1536, 0x4208);
+        for (int y = GROUND_Y; y < 768; ++y)
+            std::fill_n(raznoe[LANDSCAPE_IMAGE].surface->row(y), 1536, 0x4208);
         setImage(FORTRESS_IMAGE, 80, 50, 0x1234);
         for (int i = 0; i < MAX_PLAYERS; ++i) setImage(FORTRESS_PICTURE + i, 80, 50, 0x1234);
         setImage(FORTRESS_BACK_IMAGE, 80, 50, 0x0101);
         setImage(FORTRESS_TOP_PROBE, 80, 2, 0xFFFF);
         for (int k = 0; k < 4; ++k) setImage(FORTRESS_GROUND_PROBE + k, 4, 6, 0xFFFF);
         for (int i = 239; i <= 248; ++i) setImage(i, 120, 100, 0x0F0F);  // shields
-        for (int i = 385; i <= 444; ++i) setImage(i, 24, 24, 0x7070);     // crates
+        for (int i = 385; i <= 444; ++i) setImage(i, 24, 24, 0x7070);    // crates
         numPlayers = 2;
         currentPlayer = 0;
         for (int i = 0; i < MAX_PLAYERS; ++i) {
@@ -117,7 +118,8 @@ protected:
         soundSystem.attach(device);
         soundSystem.SetPrimaryFormat(44100, 16, 2);
         std::vector<BankSound> bank;
-        for (int id : {11, 18, 21, 22, 23, 24, 25}) bank.push_back({id, 1, 44100, 16, 0, std::vector<std::uint8_t>(64, 1)});
+        for (int id : {11, 18, 21, 22, 23, 24, 25})
+            bank.push_back({id, 1, 44100, 16, 0, std::vector<std::uint8_t>(64, 1)});
         soundSystem.LoadSoundBankData(encodeSoundBank(bank), 0);
     }
     int plays(int id) const {

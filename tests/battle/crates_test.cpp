@@ -33,10 +33,12 @@ TEST_F(CrateTest, CrateDropsFromAboveTheWorld) {
     EXPECT_GE(crates[0].x, 60.0f);
     EXPECT_LE(crates[0].x, 1460.0f);
     EXPECT_FLOAT_EQ(crates[0].y, -24.0f);
-    const int before = std::count_if(std::begin(crates), std::end(crates), [](const Crate& c) { return c.kind; });
+    const int before =
+        std::count_if(std::begin(crates), std::end(crates), [](const Crate& c) { return c.kind; });
     setGameRandState(stateBeforeRand(30));  // randScaled(5000) = 4: does not
     spawnCrate();
-    EXPECT_EQ(std::count_if(std::begin(crates), std::end(crates), [](const Crate& c) { return c.kind; }), before);
+    EXPECT_EQ(std::count_if(std::begin(crates), std::end(crates), [](const Crate& c) { return c.kind; }),
+              before);
 }
 
 TEST_F(CrateTest, NoCrateOverAFortressOrNextToAnotherCrate) {
@@ -97,7 +99,17 @@ TEST_F(CrateTest, WeaponCrateGivesOneByTheTable) {
         int r;
         int weapon;
     };
-    for (const Case c : {Case{0, 1}, {5, 1}, {6, 2}, {16, 3}, {21, 4}, {28, 5}, {29, 6}, {36, 7}, {37, 8}, {40, 9}, {50, 9}}) {
+    for (const Case c : {Case{0, 1},
+                         {5, 1},
+                         {6, 2},
+                         {16, 3},
+                         {21, 4},
+                         {28, 5},
+                         {29, 6},
+                         {36, 7},
+                         {37, 8},
+                         {40, 9},
+                         {50, 9}}) {
         players[0] = Player{};
         players[0].name = "NONAME 01";
         // The smallest rand() value that scales to r.

@@ -23,7 +23,8 @@ TEST_F(FortressTest, PlacementKeepsItsDistancesForEveryPlayerCount) {
                 const int xi = static_cast<int>(players[i].x), yi = static_cast<int>(players[i].y);
                 const int xj = static_cast<int>(players[j].x), yj = static_cast<int>(players[j].y);
                 EXPECT_GE(std::fabs(players[i].x - players[j].x), 80.0f);
-                const int d = static_cast<int>(std::sqrt(double((xi - xj) * (xi - xj) + (yi - yj) * (yi - yj))));
+                const int d =
+                    static_cast<int>(std::sqrt(double((xi - xj) * (xi - xj) + (yi - yj) * (yi - yj))));
                 EXPECT_GE(d, 1000 / n) << n << " players, fortresses " << j << " and " << i;
             }
         }

@@ -13,7 +13,7 @@ void record() {
     calls.push_back(name);
 }
 
-#define STEP(n)                   \
+#define STEP(n)                    \
     constexpr char n##Name[] = #n; \
     constexpr auto n##Spy = record<n##Name>;
 STEP(present)
@@ -42,10 +42,10 @@ int confirmSpy(int mode) {
     return confirmAnswer;
 }
 
-constexpr FrameSteps SPY_STEPS{presentSpy,   cursorSpy,        restoreSpy,     drawSpy,        deathsSpy,
-                               humanSpy,     computerSpy,      followSpy,      weatherSpy,     endTurnSpy,
-                               fallSpeedSpy, fallSpy,          edgeSpy,        onProjectilesSpy, spawnCrateSpy,
-                               crateFallSpy, hitsSpy,          projectilesSpy, tickSpy,        confirmSpy};
+constexpr FrameSteps SPY_STEPS{presentSpy,   cursorSpy,   restoreSpy,     drawSpy,          deathsSpy,
+                               humanSpy,     computerSpy, followSpy,      weatherSpy,       endTurnSpy,
+                               fallSpeedSpy, fallSpy,     edgeSpy,        onProjectilesSpy, spawnCrateSpy,
+                               crateFallSpy, hitsSpy,     projectilesSpy, tickSpy,          confirmSpy};
 
 class FrameTest : public BattleTest {
 protected:
@@ -59,10 +59,10 @@ protected:
 TEST_F(FrameTest, OneFrameCallsEveryStepInOrder) {
     battleState.frameThird = 2;
     EXPECT_EQ(battleFrame(SPY_STEPS), FrameOutcome::Continue);
-    const std::vector<std::string> expected{"present", "cursor", "restore",   "draw",          "deaths",
-                                            "human",   "follow", "weather",   "endTurn",       "fallSpeed",
-                                            "fall",    "edge",   "onProjectiles", "spawnCrate", "crateFall",
-                                            "hits",    "projectiles", "tick"};
+    const std::vector<std::string> expected{
+        "present",       "cursor",     "restore",   "draw",      "deaths",      "human",
+        "follow",        "weather",    "endTurn",   "fallSpeed", "fall",        "edge",
+        "onProjectiles", "spawnCrate", "crateFall", "hits",      "projectiles", "tick"};
     EXPECT_EQ(calls, expected);
 }
 

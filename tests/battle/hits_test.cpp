@@ -1,4 +1,5 @@
 #include "battle/hits.h"
+
 #include "battle_fixture.h"
 #include "weapons/weapon_specs.h"
 

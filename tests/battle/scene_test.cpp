@@ -1,5 +1,6 @@
-#include "battle/hud.h"
 #include "battle/scene.h"
+
+#include "battle/hud.h"
 #include "battle_fixture.h"
 #include "gfx/text.h"
 #include "weapons/weapon_specs.h"
@@ -13,7 +14,8 @@ protected:
         setImage(93, 100, 10, 0x0AAA);   // filled power bar
         setImage(103, 100, 10, 0x0BBB);  // empty power bar
         setImage(WEAPON_SLOT_IMAGE, 24, 24, 0x0CCC);
-        for (int k = 0; k < WEAPON_COUNT; ++k) setImage(WEAPON_ICONS[k], 10, 10, static_cast<std::uint16_t>(0x0100 + k));
+        for (int k = 0; k < WEAPON_COUNT; ++k)
+            setImage(WEAPON_ICONS[k], 10, 10, static_cast<std::uint16_t>(0x0100 + k));
         for (int i = 0; i < 24; ++i) {
             ImageEntry& tile = fon[i];
             tile.surface = std::make_unique<Surface>(256, 192);

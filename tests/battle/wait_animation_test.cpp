@@ -1,7 +1,8 @@
+#include "battle/wait_animation.h"
+
 #include <atomic>
 #include <thread>
 
-#include "battle/wait_animation.h"
 #include "battle_fixture.h"
 
 namespace {

@@ -5,7 +5,8 @@ namespace {
 class WeatherTest : public BattleTest {
 protected:
     int activeDrops(const Drop* drops) {
-        return static_cast<int>(std::count_if(drops, drops + MAX_DROPS, [](const Drop& d) { return d.active != 0; }));
+        return static_cast<int>(
+            std::count_if(drops, drops + MAX_DROPS, [](const Drop& d) { return d.active != 0; }));
     }
     // Whether drawFlash lit the screen this frame.
     bool flashFrame() {
@@ -34,7 +35,8 @@ TEST_F(WeatherTest, OptionOffMeansNoDropsCloudsOrThunder) {
         EXPECT_TRUE(skyDrift[0] != 0 || skyDrift[1] != 0 || skyDrift[2] != 0);
         for (int f = 0; f < 200; ++f) weatherStep();
         EXPECT_EQ(activeDrops(frontDrops) + activeDrops(backDrops), 0);
-        EXPECT_EQ(std::count_if(std::begin(clouds), std::end(clouds), [](const Cloud& c) { return c.active; }), 0);
+        EXPECT_EQ(
+            std::count_if(std::begin(clouds), std::end(clouds), [](const Cloud& c) { return c.active; }), 0);
         EXPECT_EQ(flashCount, 0);
     }
     EXPECT_EQ(plays(25), 0);
