@@ -28,6 +28,10 @@ int groundProbesTouching(float x, float y) {
 
 void placeFortresses() {
     buildLandscape(levelRecords.record(battleState.levelIndex), battleState.scenery);
+    standFortresses();
+}
+
+void standFortresses() {
     for (int i = 0; i < numPlayers; ++i) {
         Player& p = players[i];
         p.x = p.y = p.fallSpeed = 0;

@@ -11,6 +11,8 @@ constexpr int DESTROYING_DAMAGE = 2500;
 
 // Builds the battle's landscape and places the fortress of every player taking part.
 void placeFortresses();
+// The placement alone, on the landscape as it is: the battle fields cleared, every fortress placed.
+void standFortresses();
 void restoreFortressImages();
 void fortressFallSpeed();
 void fortressFall();

@@ -13,7 +13,7 @@ TEST_F(FortressTest, PlacementKeepsItsDistancesForEveryPlayerCount) {
         players[0].damage = 900;
         players[0].isDead = 1;
         players[0].shieldHits = 2;
-        placeFortresses();
+        standFortresses();
         EXPECT_EQ(players[0].damage, 0);
         EXPECT_EQ(players[0].isDead, 0);
         EXPECT_EQ(players[0].shieldHits, 0);
