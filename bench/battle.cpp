@@ -73,6 +73,7 @@ void setUpStormyBattle() {
     numPlayers = 5;
     for (int i = 0; i < MAX_PLAYERS; ++i) {
         players[i].name = "NONAME 0" + std::to_string(i + 1);
+        players[i].colour = static_cast<std::int16_t>(i);
         players[i].ammo[0] = UNLIMITED_AMMO;
         players[i].ammo[2] = 3;
     }
