@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -78,6 +79,11 @@ TEST(BattleRun, TwoPlayersFightUntilTheTimeRunsOut) {
     EXPECT_NE(stats.find("\"battles\": 1,"), std::string::npos) << stats;
     EXPECT_NE(stats.find("\"error_boxes\": []"), std::string::npos) << stats;
     EXPECT_NE(stats.find("\"exit\": \"game-exit\""), std::string::npos) << stats;
+    // Two set-ups timed: the battle played and the one left with Esc.
+    const std::size_t setups = stats.find("\"setup_ms\": [");
+    ASSERT_NE(setups, std::string::npos) << stats;
+    const std::string list = stats.substr(setups, stats.find(']', setups) - setups);
+    EXPECT_EQ(std::count(list.begin(), list.end(), ','), 1) << list;
     // Nobody was hit: no survivor's award at the end of time.
     EXPECT_EQ(players[0].wins, 0);
     EXPECT_EQ(players[1].wins, 0);
