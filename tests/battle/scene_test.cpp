@@ -57,12 +57,6 @@ TEST_F(SceneTest, WeaponBarShowsStockAndTheSelectionInThePlayersColour) {
     EXPECT_EQ(pixel(24 * 7 + 22, h - 18), 0x0CCC);  // an empty slot: frame only
 }
 
-TEST_F(SceneTest, PlayerColoursPassComponentsOfSixtyAsTheyStand) {
-    EXPECT_EQ(playerColourPixel(0), PackColor(60, 0, 0));
-    EXPECT_EQ(playerColourPixel(2), PackColor(60, 60, 60));
-    EXPECT_EQ(playerColourPixel(4), PackColor(60, 60, 0));
-}
-
 TEST_F(SceneTest, LandscapeCoversTheFortressBelowTheGround) {
     standAt(0, 300);
     scrollY = 100;

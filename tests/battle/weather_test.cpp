@@ -50,16 +50,6 @@ TEST_F(WeatherTest, EveryBattleWithTheOptionOnHasSomeWeather) {
     }
 }
 
-TEST_F(WeatherTest, SkyColoursGetTheirDriftFromTheirValue) {
-    for (int battle = 0; battle < 50; ++battle) {
-        chooseSkyColours();
-        for (int c = 0; c < 3; ++c) {
-            const int expected = skyColour[c] > 24 ? -1 : skyColour[c] < 7 ? 1 : 0;
-            EXPECT_EQ(skyDrift[c], expected);
-        }
-    }
-}
-
 TEST_F(WeatherTest, RainFallsWithTheWindAndLeavesAtTheBottom) {
     precipitation = 1;
     windDirection = 1;
