@@ -2,6 +2,7 @@
 
 #include "app/input.h"
 #include "app/settings.h"
+#include "battle/wait_animation.h"
 #include "gfx/display.h"
 #include "gfx/images.h"
 #include "gfx/text.h"
@@ -48,6 +49,4 @@ void CMainFrame::onMouseButton(platform::MouseButton button, bool pressed) {
         pressed ? OnRButtonDown() : OnRButtonUp();
 }
 
-void OnTimer() {
-    // The battle's wait animation, drawn while a battle is being set up, is called from here.
-}
+void OnTimer() { waitAnimationTimer(); }

@@ -1,0 +1,73 @@
+#include "battle/camera.h"
+
+#include <cstdlib>
+
+#include "app/input.h"
+#include "app/settings.h"
+#include "battle/pending_world.h"
+#include "battle/player.h"
+#include "weapons/projectile.h"
+
+std::int16_t scrollX = 0;
+std::int16_t scrollY = 0;
+std::int16_t cameraTargetX = 0;
+std::int16_t cameraTargetY = 0;
+// Never reset: they run back to 0 by themselves once the cursor leaves the edge.
+std::int16_t edgeSpeedX = 0;
+std::int16_t edgeSpeedY = 0;
+
+namespace {
+
+constexpr int EDGE_STEP = 8;
+
+// One axis of the glide: about a twentieth of the way per frame, at least one pixel, and the
+// target pulled back so that it never runs past the world's edge.
+void followAxis(std::int16_t& scroll, std::int16_t& target, int screenSize, int worldSize) {
+    const int half = screenSize / 2;
+    const int step = (std::abs(scroll + half - target) + 19) / 20;
+    if (target > scroll + half) scroll = static_cast<std::int16_t>(scroll + step);
+    if (target < scroll + half) scroll = static_cast<std::int16_t>(scroll - step);
+    if (scroll < 0) {
+        scroll = 0;
+        target = static_cast<std::int16_t>(half);
+    }
+    if (scroll > worldSize - screenSize) {
+        scroll = static_cast<std::int16_t>(worldSize - screenSize);
+        target = static_cast<std::int16_t>(half + scroll);
+    }
+}
+
+void edgeAxis(std::int16_t& speed, int cursor, int screenSize) {
+    if (cursor < 6 && speed > -10) speed = static_cast<std::int16_t>(speed - EDGE_STEP);
+    if (cursor > screenSize - 7 && speed < 10) speed = static_cast<std::int16_t>(speed + EDGE_STEP);
+    if (cursor > 5 && speed < 0) speed = static_cast<std::int16_t>(speed + EDGE_STEP);
+    if (cursor <= screenSize - 7 && speed > 0) speed = static_cast<std::int16_t>(speed - EDGE_STEP);
+}
+
+}  // namespace
+
+void cameraToPlayer() {
+    const Player& p = players[currentPlayer];
+    cameraTargetX = static_cast<std::int16_t>(static_cast<int>(p.x) + 40);
+    cameraTargetY = static_cast<std::int16_t>(static_cast<int>(p.y) + 20);
+}
+
+void cameraFollow() {
+    followAxis(scrollX, cameraTargetX, screenWidth, WORLD_WIDTH);
+    followAxis(scrollY, cameraTargetY, screenHeight, WORLD_HEIGHT);
+}
+
+void edgeScroll() {
+    edgeAxis(edgeSpeedX, cursorPos.x, screenWidth);
+    edgeAxis(edgeSpeedY, cursorPos.y, screenHeight);
+    cameraTargetX = static_cast<std::int16_t>(cameraTargetX + edgeSpeedX);
+    cameraTargetY = static_cast<std::int16_t>(cameraTargetY + edgeSpeedY);
+}
+
+void cameraOnProjectiles() {
+    for (const Projectile& p : projectiles) {
+        if (p.kind == 0) continue;
+        cameraTargetX = static_cast<std::int16_t>(static_cast<int>(p.x));
+        cameraTargetY = static_cast<std::int16_t>(static_cast<int>(p.y));
+    }
+}

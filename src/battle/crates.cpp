@@ -1,0 +1,93 @@
+#include "battle/crates.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "app/globals.h"
+#include "app/settings.h"
+#include "battle/battle_state.h"
+#include "battle/pending_world.h"
+#include "battle/player.h"
+#include "gfx/overlap.h"
+
+Crate crates[MAX_CRATES];
+
+namespace {
+
+constexpr int MESSAGE_TICKS = 100;
+
+// Weapon crates: the weapon given for r = randScaled(50), by the upper end of r's range.
+struct WeaponOdds {
+    int lastR;
+    int weapon;
+};
+constexpr WeaponOdds WEAPON_CRATE_ODDS[] = {{5, 1},  {15, 2}, {20, 3}, {26, 4}, {28, 5},
+                                            {31, 6}, {36, 7}, {39, 8}, {50, 9}};
+
+// A new crate must not fall onto a fortress nor next to another crate's x (free slots count
+// with their cleared x of 0).
+bool crateSpotTaken(int slot) {
+    const float x = crates[slot].x;
+    for (int other = 0; other < MAX_CRATES; ++other)
+        if (other != slot && std::fabs(crates[other].x - x) <= 30.0f) return true;
+    for (int i = 0; i < numPlayers; ++i)
+        if (x >= players[i].x - 30.0f && x <= players[i].x + 86.0f) return true;
+    return false;
+}
+
+void showRewardMessage(const Player& p, const char* what) {
+    message = p.name + " : " + what;
+    battleState.messageTime = MESSAGE_TICKS;
+}
+
+}  // namespace
+
+void clearCrates() {
+    for (Crate& crate : crates) crate = Crate{};
+}
+
+int crateImage(const Crate& crate) { return animCounters.crateFrame + 20 * (crate.kind - 1); }
+
+void spawnCrate() {
+    if (randScaled(5000) >= 3) return;
+    int slot = 0;
+    while (slot < MAX_CRATES && crates[slot].kind != 0) ++slot;
+    if (slot == MAX_CRATES) return;
+    Crate& crate = crates[slot];
+    crate.x = static_cast<float>(60.0 + gameRand() * 0.042725913);
+    crate.y = -24.0f;
+    crate.fallSpeed = 0;
+    crate.kind = static_cast<std::int8_t>(randScaled(2) + 1);
+    if (crateSpotTaken(slot)) crate = Crate{};
+}
+
+void crateFall() {
+    const ImageEntry& probe = raznoe[CRATE_PROBE_IMAGE];
+    for (Crate& crate : crates) {
+        if (crate.kind == 0) continue;
+        crate.fallSpeed += 0.1f;
+        if (ImagesOverlap(probe, static_cast<int>(crate.x), static_cast<int>(crate.y) + 22,
+                          raznoe[LANDSCAPE_IMAGE], 0, 0))
+            crate.fallSpeed = 0;
+        crate.y += crate.fallSpeed;
+    }
+}
+
+void giveCrateReward(int kind) {
+    Player& p = players[currentPlayer];
+    if (kind == 1) {
+        const int amount = randScaled(1000) + 1000;
+        p.money += amount;
+        char text[16];
+        std::snprintf(text, sizeof text, "%i$", amount);
+        showRewardMessage(p, text);
+    } else if (kind == 2) {
+        const int r = randScaled(50);
+        for (const WeaponOdds& odds : WEAPON_CRATE_ODDS) {
+            if (r > odds.lastR) continue;
+            ++p.ammo[odds.weapon];
+            showRewardMessage(p, weaponNames[odds.weapon].c_str());
+            break;
+        }
+    }
+}

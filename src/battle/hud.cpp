@@ -1,0 +1,78 @@
+#include "battle/hud.h"
+
+#include <cstdio>
+
+#include "app/globals.h"
+#include "app/settings.h"
+#include "battle/battle_state.h"
+#include "battle/player.h"
+#include "battle/scene.h"
+#include "gfx/display.h"
+#include "gfx/draw.h"
+#include "gfx/text.h"
+#include "weapons/weapon_specs.h"
+
+namespace {
+
+struct Rgb {
+    std::uint32_t r, g, b;
+};
+// Components above 31 run into the neighbouring field of the pixel; that is the look of the bar.
+constexpr Rgb PLAYER_COLOURS[MAX_PLAYERS] = {{60, 0, 0}, {0, 0, 60}, {60, 60, 60}, {0, 60, 0}, {60, 60, 0}};
+
+constexpr std::uint32_t TEXT_SHADOW = 0x00000F;  // red 15: almost black
+constexpr std::uint32_t TEXT_WHITE = 0xFFFFFF;
+constexpr int POWER_BAR_EMPTY = 103;
+
+}  // namespace
+
+std::uint32_t playerColourPixel(int colour) {
+    const Rgb& c = PLAYER_COLOURS[colour >= 0 && colour < MAX_PLAYERS ? colour : 0];
+    return PackColor(c.r, c.g, c.b);
+}
+
+void drawShadowedText(int x, int y, const char* text, bool centred) {
+    auto draw = centred ? DrawTextCentered : DrawText;
+    draw(x, y, text, TEXT_SHADOW);
+    draw(x - 1, y + 1, text, TEXT_WHITE);
+}
+
+void drawPowerBar() {
+    const int p = shotPower * 100 / maxShotPower;
+    const int x = screenWidth - 120;
+    const int y = screenHeight - (gameConfig.screenMode == 0 ? 45 : 20);
+    DrawImagePart(backBuffer, raznoe[animCounters.powerBarImage], x, y, 0, 0, p, 10);
+    DrawImagePart(backBuffer, raznoe[POWER_BAR_EMPTY], x + p, y, p, 0, 100, 10);
+}
+
+void drawWeaponBar() {
+    const Player& p = players[currentPlayer];
+    const std::uint32_t colour = playerColourPixel(p.colour);
+    const int h = screenHeight;
+    FillRect(backBuffer, colour, {11, h - 29, 249, h - 7});
+    const int selected = selectedWeapon.load(std::memory_order_relaxed);
+    for (int k = 0; k < WEAPON_COUNT; ++k) {
+        DrawImage(backBuffer, raznoe[WEAPON_SLOT_IMAGE], 24 * k + 10, h - 30);
+        if (k == selected) FillRect(backBuffer, colour, {24 * k + 15, h - 25, 24 * k + 29, h - 11});
+        if (p.ammo[k] == 0) continue;
+        const ImageEntry& icon = raznoe[WEAPON_ICONS[k]];
+        DrawImage(backBuffer, icon, 24 * k + 22 - icon.width / 2, h - 18 - icon.height / 2);
+    }
+}
+
+void drawHudTexts() {
+    const Player& p = players[currentPlayer];
+    const int weapon = selectedWeapon.load(std::memory_order_relaxed);
+    char line[128];
+    const char* name = weaponNames[weapon >= 0 && weapon < WEAPON_COUNT ? weapon : 0].c_str();
+    const int stock = p.ammo[weapon >= 0 && weapon < WEAPON_COUNT ? weapon : 0];
+    if (stock == UNLIMITED_AMMO)
+        std::snprintf(line, sizeof line, "%s : UNLIMITED", name);
+    else
+        std::snprintf(line, sizeof line, "%s : %i", name, stock);
+    drawShadowedText(11, screenHeight - fontHeight - 41, line, false);
+    drawShadowedText(11, 1, p.name.c_str(), false);
+    std::snprintf(line, sizeof line, "%i", battleState.turnTimeLeft / 10);
+    drawShadowedText(screenWidth / 2, 1, line, true);
+    drawShadowedText(screenWidth / 2, fontHeight + 1, message.c_str(), true);
+}
