@@ -9,6 +9,7 @@
 #include "battle/player.h"
 #include "battle/scene.h"
 #include "battle/turns.h"
+#include "gfx/display.h"
 #include "screens/pending_world.h"
 #include "screens/screens.h"
 #include "weapons/projectile.h"
@@ -45,7 +46,13 @@ void animationTick() {
 void drawBattleScene() {}
 int confirmQuit(int) {
     inputState.lastKeyDown.store(0);
-    return 1;
+    std::int32_t key = 0;
+    while (key != 'Y' && key != 'N') {
+        PresentFrame();
+        key = inputState.lastKeyDown.load();
+    }
+    inputState.lastKeyDown.store(0);
+    return key == 'Y' ? 1 : 0;
 }
 void launchShot(float vx, float vy) {
     Player& p = players[currentPlayer];
