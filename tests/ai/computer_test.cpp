@@ -250,6 +250,21 @@ TEST_F(ComputerPlayer, RightButtonLeavesWhiteDotsAtTheImpacts) {
     EXPECT_LE(dots, 75);
 }
 
+TEST_F(ComputerPlayer, FanOfSeventyFiveAngles) {
+    // Walled in with a hollow around the launch point: each trial lands one step away, on a
+    // circle wide enough to give every angle its own dot.
+    fillLand(0, 0, WORLD_WIDTH, WORLD_HEIGHT, GROUND);
+    place(0, 700, 400);
+    place(1, 100, 100);
+    inputState.rightButton = 1;
+    searchShots(100);
+    EXPECT_EQ(countLand(0xFFFF), 75);
+    // From 17 degrees below the horizontal on the right round to 15 below it on the left.
+    EXPECT_EQ(land().row(439)[835], 0xFFFF) << "0.3";
+    EXPECT_EQ(land().row(310)[742], 0xFFFF) << "-1.55, nearly straight up";
+    EXPECT_EQ(land().row(435)[643], 0xFFFF) << "-3.4";
+}
+
 TEST_F(ComputerPlayer, FortressPixelsStopTrials) {
     // A hollow fortress lets shots through its empty pixels; a solid one stops them.
     place(1, 400, GROUND_TOP - 50);
