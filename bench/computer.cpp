@@ -1,6 +1,8 @@
 // The computer player's search: one searchShots step (75 trial shots at one launch speed) for
 // each weapon, over five hilly landscapes with four fortresses, every shooter and every speed the
 // weapon's search tries. Reported per step: median and 99th percentile of the wall time.
+#include "battle/computer.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -10,7 +12,6 @@
 #include <vector>
 
 #include "app/settings.h"
-#include "battle/computer.h"
 #include "battle/player.h"
 #include "gfx/images.h"
 #include "screens/pending_world.h"

@@ -55,10 +55,12 @@ bool hitsEnemyFortress(int shooter, float px, float py) {
     for (int q = 0; q < numPlayers && q < MAX_PLAYERS; ++q) {
         const Player& enemy = players[q];
         if (q == shooter || enemy.isDead != 0) continue;
-        if (!(enemy.x < px && px < enemy.x + FORTRESS_WIDTH && enemy.y < py && py < enemy.y + FORTRESS_HEIGHT))
+        if (!(enemy.x < px && px < enemy.x + FORTRESS_WIDTH && enemy.y < py &&
+              py < enemy.y + FORTRESS_HEIGHT))
             continue;
-        if (PointOnImage(static_cast<std::int32_t>(px), static_cast<std::int32_t>(py), raznoe[FORTRESS_IMAGE + q],
-                         static_cast<std::int32_t>(enemy.x), static_cast<std::int32_t>(enemy.y)))
+        if (PointOnImage(static_cast<std::int32_t>(px), static_cast<std::int32_t>(py),
+                         raznoe[FORTRESS_IMAGE + q], static_cast<std::int32_t>(enemy.x),
+                         static_cast<std::int32_t>(enemy.y)))
             return true;
     }
     return false;
@@ -155,8 +157,8 @@ void computerTurnStep() {
         aiSpeedStep += 1;
     }
     // A special weapon that cannot come near anyone gives way to MISSILE, which must beat its best.
-    if (aiSpeedStep > weaponRow(weapon).maxSpeed && weapon != MISSILE && weapon != GIMLET && weapon != DEFENSE &&
-        aiBestMiss > 60.0f) {
+    if (aiSpeedStep > weaponRow(weapon).maxSpeed && weapon != MISSILE && weapon != GIMLET &&
+        weapon != DEFENSE && aiBestMiss > 60.0f) {
         weapon = MISSILE;
         selectedWeapon.store(MISSILE, std::memory_order_relaxed);
         aiSpeedStep = 4;
@@ -164,7 +166,8 @@ void computerTurnStep() {
     if (aiSpeedStep > weaponRow(weapon).maxSpeed) {
         aiAimed = 1;
         aiSpeedStep = 0;
-        aiBestSpeed = static_cast<std::int16_t>(aiBestSpeed * 100 / static_cast<int>(weaponRow(weapon).maxSpeed));
+        aiBestSpeed =
+            static_cast<std::int16_t>(aiBestSpeed * 100 / static_cast<int>(weaponRow(weapon).maxSpeed));
     }
     if (aiAimed != 1 || battleState.shotFired != 0) return;
     // The power bar only shows the charge; the shot flies at the searched velocity.

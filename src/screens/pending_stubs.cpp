@@ -96,7 +96,7 @@ constexpr WeaponSpec row(float maxSpeed, float gravity) {
 }
 }  // namespace
 const std::array<WeaponSpec, KIND_COUNT> weaponSpecs = {
-    row(0, 0),        row(15.0f, 0.1f),  row(13.0f, 0.21f), row(14.0f, 0.14f),
+    row(0, 0),         row(15.0f, 0.1f),  row(13.0f, 0.21f), row(14.0f, 0.14f),
     row(14.0f, 0.15f), row(15.0f, 0.05f), row(13.0f, 0.14f), row(3.0f, 0.3f),
     row(13.0f, 0.14f), row(12.0f, 0.11f), row(15.0f, 0.1f),  row(12.0f, 0.05f)};
 const std::array<std::uint16_t, 10> WEAPON_ICONS = {106, 382, 183, 327, 358, 376, 445, 250, 362, 291};

@@ -16,7 +16,8 @@
 #include "screens/screens.h"
 #include "weapons/weapon_specs.h"
 
-const std::array<std::int32_t, WEAPON_COUNT> WEAPON_PRICES = {0, 1400, 450, 1900, 1000, 2300, 1200, 900, 1500, 250};
+const std::array<std::int32_t, WEAPON_COUNT> WEAPON_PRICES = {0,    1400, 450, 1900, 1000,
+                                                              2300, 1200, 900, 1500, 250};
 
 std::uint16_t shopChoice = 1;
 std::int32_t shopDelay = 0;
@@ -70,7 +71,8 @@ const std::string& format(const char* pattern, auto... args) {
 }
 
 // Text with its shadow one pixel right and down.
-void shadowedText(int x, int y, std::string_view text, std::uint32_t shadow, std::uint32_t colour, bool centred) {
+void shadowedText(int x, int y, std::string_view text, std::uint32_t shadow, std::uint32_t colour,
+                  bool centred) {
     const auto draw = centred ? DrawTextCentered : DrawText;
     draw(x + 1, y + 1, text, shadow);
     draw(x, y, text, colour);
@@ -80,7 +82,9 @@ void drawCentred(const ImageEntry& picture, int cx, int cy) {
     DrawImage(backBuffer, picture, cx - picture.width / 2, cy - picture.height / 2);
 }
 
-bool canAfford(const Player& p, int weapon) { return p.money >= WEAPON_PRICES[static_cast<std::size_t>(weapon)]; }
+bool canAfford(const Player& p, int weapon) {
+    return p.money >= WEAPON_PRICES[static_cast<std::size_t>(weapon)];
+}
 
 bool clicked(const ImageEntry& button, int x, int y) {
     if (inputState.leftButton.load(std::memory_order_relaxed) != 1) return false;
@@ -169,7 +173,8 @@ void humanShopStep() {
         buy(p, shopChoice);
     }
     // The button counts only at rest; the click stays for whoever shops next.
-    if (animCounters.shopFrame == NEXT_AT_REST && clicked(image(animCounters.shopFrame), l.nextX(), l.nextY()))
+    if (animCounters.shopFrame == NEXT_AT_REST &&
+        clicked(image(animCounters.shopFrame), l.nextX(), l.nextY()))
         passShopTurn();
 }
 
@@ -213,6 +218,7 @@ int shopRound() {
             battleState.frameThird = 0;
             animationTick();
         }
-        if (inputState.lastKeyDown.load(std::memory_order_relaxed) == VK_ESCAPE && confirmQuit(2) == 1) return 1;
+        if (inputState.lastKeyDown.load(std::memory_order_relaxed) == VK_ESCAPE && confirmQuit(2) == 1)
+            return 1;
     }
 }

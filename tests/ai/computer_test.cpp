@@ -1,3 +1,5 @@
+#include "battle/computer.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,7 +9,6 @@
 #include "app/input.h"
 #include "app/settings.h"
 #include "battle/battle_state.h"
-#include "battle/computer.h"
 #include "battle/player.h"
 #include "gfx/images.h"
 #include "screens/pending_world.h"
@@ -167,7 +168,8 @@ TEST_F(ComputerPlayer, TurnWithoutWeaponDrawFiresMissileNearTheEnemy) {
     EXPECT_GT(vx, 0) << "the enemy is to the right";
 
     const int frames = playTurn();
-    EXPECT_EQ(frames, power) << "one power unit per frame (the first came with the last search), then the shot";
+    EXPECT_EQ(frames, power)
+        << "one power unit per frame (the first came with the last search), then the shot";
     const Projectile* shot = firedShot();
     ASSERT_NE(shot, nullptr);
     EXPECT_EQ(shot->kind, 1) << "MISSILE: the battle's reset leaves weapon 0 selected";

@@ -51,8 +51,8 @@ private:
     public:
         explicit Recorder(FrameDriver& owner) : owner_(owner) {}
         bool open(int) override { return true; }
-        void draw(std::uint16_t*, int, int, int, int, int x, int y, std::string_view text, std::uint32_t colour,
-                  bool centred) override {
+        void draw(std::uint16_t*, int, int, int, int, int x, int y, std::string_view text,
+                  std::uint32_t colour, bool centred) override {
             owner_.drawn.push_back({x, y, std::string(text), colour, centred});
         }
 

@@ -1,9 +1,10 @@
+#include "screens/results.h"
+
 #include <gtest/gtest.h>
 
 #include "battle/battle_state.h"
 #include "battle/player.h"
 #include "frame_driver.h"
-#include "screens/results.h"
 #include "screens/screens.h"
 
 namespace {

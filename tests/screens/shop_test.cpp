@@ -1,3 +1,5 @@
+#include "screens/shop.h"
+
 #include <gtest/gtest.h>
 
 #include "app/globals.h"
@@ -6,7 +8,6 @@
 #include "frame_driver.h"
 #include "screens/pending_world.h"
 #include "screens/screens.h"
-#include "screens/shop.h"
 
 namespace {
 
@@ -214,7 +215,8 @@ TEST_F(Shop, EscapeConfirmedLeaves) {
     platform.betweenFrames = [](int frame) {
         if (frame == 3)
             inputState.lastKeyDown = VK_ESCAPE;
-        else if (frame > 3 && inputState.lastKeyDown == 0) inputState.lastKeyDown = 'Y';
+        else if (frame > 3 && inputState.lastKeyDown == 0)
+            inputState.lastKeyDown = 'Y';
     };
     EXPECT_EQ(shopRound(), 1);
     EXPECT_EQ(currentPlayer, 0);
