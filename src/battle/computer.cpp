@@ -1,0 +1,189 @@
+#include "battle/computer.h"
+
+#include <cmath>
+
+#include "app/input.h"
+#include "app/settings.h"
+#include "battle/battle_state.h"
+#include "battle/player.h"
+#include "battle/turns.h"
+#include "gfx/images.h"
+#include "gfx/overlap.h"
+#include "screens/pending_world.h"
+#include "weapons/weapon_specs.h"
+
+std::int16_t aiAimed = 0;
+std::int16_t aiSpeedStep = 4;
+float aiBestMiss = 1000000.0f;
+std::int16_t aiBestSpeed = 0;
+float aiVx = 0;
+float aiVy = 0;
+
+namespace {
+
+constexpr int MISSILE = 0;
+constexpr int SUPER_GRENADE = 3;
+constexpr int HYPER_TUBE = 5;
+constexpr int DEFENSE = 6;
+constexpr int GIMLET = 9;
+
+constexpr int FORTRESS_WIDTH = 80;
+constexpr int FORTRESS_HEIGHT = 50;
+constexpr int FORTRESS_IMAGE = 9;  // + player index
+constexpr std::uint16_t TRIAL_DOT = 0xFFFF;
+
+// The weapon drawn for each run of randScaled(45) results; DEFENSE is conditional.
+struct WeightRow {
+    int last;  // the highest r of the run
+    int weapon;
+};
+constexpr WeightRow WEIGHT_TABLE[] = {{4, 1}, {14, 2}, {19, 3}, {24, 5}, {29, 8}, {33, 7}, {41, DEFENSE}};
+
+const WeaponSpec& weaponRow(int weapon) { return weaponSpecs[static_cast<std::size_t>(weapon + 1)]; }
+
+// The landscape as a locked picture: null when it cannot be read over the whole world.
+Surface* lockLandscape() {
+    if (!raznoe) return nullptr;
+    const ImageEntry& land = raznoe[LANDSCAPE_IMAGE];
+    Surface* surface = land.surface.get();
+    if (!surface || land.width != surface->width || land.height != surface->height) return nullptr;
+    if (surface->width < WORLD_WIDTH || surface->height < WORLD_HEIGHT) return nullptr;
+    return surface;
+}
+
+bool hitsEnemyFortress(int shooter, float px, float py) {
+    for (int q = 0; q < numPlayers && q < MAX_PLAYERS; ++q) {
+        const Player& enemy = players[q];
+        if (q == shooter || enemy.isDead != 0) continue;
+        if (!(enemy.x < px && px < enemy.x + FORTRESS_WIDTH && enemy.y < py &&
+              py < enemy.y + FORTRESS_HEIGHT))
+            continue;
+        if (PointOnImage(static_cast<std::int32_t>(px), static_cast<std::int32_t>(py),
+                         raznoe[FORTRESS_IMAGE + q], static_cast<std::int32_t>(enemy.x),
+                         static_cast<std::int32_t>(enemy.y)))
+            return true;
+    }
+    return false;
+}
+
+// Keeps the launch velocity if its impact lies nearer to an enemy's fortress point than any before.
+void scoreImpact(int shooter, float px, float py, float vx0, float vy0, int speed) {
+    for (int q = 0; q < numPlayers && q < MAX_PLAYERS; ++q) {
+        const Player& enemy = players[q];
+        if (q == shooter || enemy.isDead != 0) continue;
+        const int dx = static_cast<int>(px - enemy.x - 40);
+        const int dy = static_cast<int>(py - enemy.y - 10);
+        const float d = std::sqrt(static_cast<float>(dx * dx + dy * dy));
+        if (d < aiBestMiss) {
+            aiBestMiss = d;
+            aiVx = vx0;
+            aiVy = vy0;
+            aiBestSpeed = static_cast<std::int16_t>(speed);
+        }
+    }
+}
+
+// Flies one trial shot under constant gravity; false when it leaves the world, else its impact.
+bool flyTrial(const Surface& land, int shooter, float vx0, float vy0, const WeaponSpec& spec, float& px,
+              float& py) {
+    const Player& p = players[shooter];
+    px = p.x + 40;
+    py = p.y + 10;
+    float vy = vy0;
+    for (;;) {
+        px += vx0;
+        py += vy;
+        vy += spec.gravity;
+        if (vy > spec.maxSpeed) vy = spec.maxSpeed;
+        if (px > WORLD_WIDTH - 1 || px < 0 || py > WORLD_HEIGHT - 1) return false;
+        if (py < 0) continue;
+        if (hitsEnemyFortress(shooter, px, py)) return true;
+        if (land.row(static_cast<int>(py))[static_cast<int>(px)] != 0) return true;
+    }
+}
+
+}  // namespace
+
+void resetComputerSearch() {
+    aiVx = 0;
+    aiVy = 0;
+    aiBestSpeed = 0;
+    aiBestMiss = 1000000.0f;
+    aiAimed = 0;
+    aiSpeedStep = 4;
+}
+
+void chooseComputerWeapon() {
+    const Player& p = players[currentPlayer < MAX_PLAYERS ? currentPlayer : 0];
+    int weapon = MISSILE;
+    const int r = randScaled(45);
+    for (const WeightRow& row : WEIGHT_TABLE) {
+        if (r > row.last) continue;
+        weapon = row.weapon;
+        break;
+    }
+    // A shield only when hurt and bare.
+    if (weapon == DEFENSE && !(p.damage > 1000 && p.shieldHits == 0)) weapon = MISSILE;
+    if (p.ammo[weapon] == 0) weapon = MISSILE;
+    selectedWeapon.store(static_cast<std::int16_t>(weapon), std::memory_order_relaxed);
+    if (weapon == SUPER_GRENADE || weapon == HYPER_TUBE) aiSpeedStep = 7;
+}
+
+void searchShots(int speed) {
+    Surface* land = lockLandscape();
+    if (!land) return;
+    const int shooter = currentPlayer;
+    if (shooter >= MAX_PLAYERS) return;
+    const WeaponSpec& spec = weaponRow(selectedWeapon.load(std::memory_order_relaxed));
+    const float lastAngle = -3.14159f - 0.3f;
+    for (float a = 0.3f; a > lastAngle; a -= 0.05f) {
+        const float vx0 = static_cast<float>(std::cos(static_cast<double>(a)) * speed);
+        const float vy0 = static_cast<float>(std::sin(static_cast<double>(a)) * speed);
+        float px = 0;
+        float py = 0;
+        if (!flyTrial(*land, shooter, vx0, vy0, spec, px, py)) continue;
+        scoreImpact(shooter, px, py, vx0, vy0, speed);
+        // Holding the right button shows the impacts tried, as new ground.
+        if (inputState.rightButton.load(std::memory_order_relaxed) == 1)
+            land->row(static_cast<int>(py))[static_cast<int>(px)] = TRIAL_DOT;
+    }
+}
+
+void computerTurnStep() {
+    if (currentPlayer >= MAX_PLAYERS) return;
+    int weapon = selectedWeapon.load(std::memory_order_relaxed);
+    if (aiAimed == 0) {
+        searchShots(aiSpeedStep);
+        aiSpeedStep += 1;
+    }
+    // A special weapon that cannot come near anyone gives way to MISSILE, which must beat its best.
+    if (aiSpeedStep > weaponRow(weapon).maxSpeed && weapon != MISSILE && weapon != GIMLET &&
+        weapon != DEFENSE && aiBestMiss > 60.0f) {
+        weapon = MISSILE;
+        selectedWeapon.store(MISSILE, std::memory_order_relaxed);
+        aiSpeedStep = 4;
+    }
+    if (aiSpeedStep > weaponRow(weapon).maxSpeed) {
+        aiAimed = 1;
+        aiSpeedStep = 0;
+        aiBestSpeed =
+            static_cast<std::int16_t>(aiBestSpeed * 100 / static_cast<int>(weaponRow(weapon).maxSpeed));
+    }
+    if (aiAimed != 1 || battleState.shotFired != 0) return;
+    // The power bar only shows the charge; the shot flies at the searched velocity.
+    if (shotPower < aiBestSpeed) {
+        shotPower += 1;
+        return;
+    }
+    Player& p = players[currentPlayer];
+    if (weapon == MISSILE && aiBestMiss > 40.0f && p.ammo[GIMLET] > 0) {
+        weapon = GIMLET;
+        selectedWeapon.store(GIMLET, std::memory_order_relaxed);
+    }
+    shotPower = 0;
+    constexpr float RAND_SCALE = 3.051851e-05f;  // 1 / 32767
+    const auto aimingError = [] { return static_cast<float>(gameRand() * 30) * RAND_SCALE - 15; };
+    aiVx = static_cast<float>(aiVx + aimingError() * 0.05);
+    aiVy = static_cast<float>(aiVy + aimingError() * 0.05);
+    launchShot(aiVx, aiVy);
+}

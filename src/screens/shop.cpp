@@ -1,0 +1,224 @@
+#include "screens/shop.h"
+
+#include <cstdio>
+#include <string_view>
+
+#include "app/globals.h"
+#include "app/input.h"
+#include "app/settings.h"
+#include "audio/sound_system.h"
+#include "battle/battle_state.h"
+#include "gfx/display.h"
+#include "gfx/draw.h"
+#include "gfx/overlap.h"
+#include "gfx/text.h"
+#include "screens/pending_world.h"
+#include "screens/screens.h"
+#include "weapons/weapon_specs.h"
+
+const std::array<std::int32_t, WEAPON_COUNT> WEAPON_PRICES = {0,    1400, 450, 1900, 1000,
+                                                              2300, 1200, 900, 1500, 250};
+
+std::uint16_t shopChoice = 1;
+std::int32_t shopDelay = 0;
+
+namespace {
+
+constexpr int BIG_MISSILE = 1;
+constexpr int DIRECT_MISSILE = 4;
+constexpr int DEFENSE = 6;
+constexpr int GROUND_DEFENSE = 7;
+constexpr int GIMLET = 9;
+constexpr int GIMLET_STOCK = 14;
+constexpr std::int32_t LEAST_SPEND = 400;
+constexpr int BUY_DELAY = 50;
+constexpr int HANDOVER_DELAY = 100;
+
+constexpr int SHOP_BACKGROUND = 441;
+constexpr int SLOT_IMAGE = 442;
+constexpr int SELECTED_SLOT_IMAGE = 443;
+constexpr int BANNER_POLE_IMAGE = 2;
+constexpr int POINTER_IMAGE = 14;
+constexpr int POINTER_PROBE_IMAGE = 15;
+constexpr std::int16_t NEXT_AT_REST = 455;
+
+constexpr int SOUND_BUY = 2;
+constexpr int SOUND_CLICK = 18;
+
+// Where the screen's buttons lie, from the display size.
+struct ShopLayout {
+    int w, h, t, f;
+    int slotLeft() const { return w / 2 - static_cast<int>((w / 10) * 4.5); }
+    int slotX(int weapon) const { return slotLeft() + (weapon - 1) * (w / 10); }
+    int slotY() const { return 7 * t - 20; }
+    int buyX() const { return w / 2 - 12; }
+    int buyY() const { return 9 * t; }
+    int nextX() const { return w / 18 + 20; }
+    int nextY() const { return t + 90; }
+};
+
+ShopLayout layout() { return {screenWidth, screenHeight, screenHeight / 10, fontHeight}; }
+
+Player& shopper() { return players[currentPlayer < MAX_PLAYERS ? currentPlayer : 0]; }
+
+const ImageEntry& image(int index) { return raznoe[index]; }
+
+const std::string& format(const char* pattern, auto... args) {
+    char buffer[128];
+    std::snprintf(buffer, sizeof buffer, pattern, args...);
+    textScratch = buffer;
+    return textScratch;
+}
+
+// Text with its shadow one pixel right and down.
+void shadowedText(int x, int y, std::string_view text, std::uint32_t shadow, std::uint32_t colour,
+                  bool centred) {
+    const auto draw = centred ? DrawTextCentered : DrawText;
+    draw(x + 1, y + 1, text, shadow);
+    draw(x, y, text, colour);
+}
+
+void drawCentred(const ImageEntry& picture, int cx, int cy) {
+    DrawImage(backBuffer, picture, cx - picture.width / 2, cy - picture.height / 2);
+}
+
+bool canAfford(const Player& p, int weapon) {
+    return p.money >= WEAPON_PRICES[static_cast<std::size_t>(weapon)];
+}
+
+bool clicked(const ImageEntry& button, int x, int y) {
+    if (inputState.leftButton.load(std::memory_order_relaxed) != 1) return false;
+    const std::int16_t probeX = static_cast<std::int16_t>(cursorPos.x - 4);
+    const std::int16_t probeY = static_cast<std::int16_t>(cursorPos.y - 4);
+    return ImagesOverlap(image(POINTER_PROBE_IMAGE), probeX, probeY, button, x, y);
+}
+
+void buy(Player& p, int weapon) {
+    p.money -= WEAPON_PRICES[static_cast<std::size_t>(weapon)];
+    p.ammo[weapon] += 1;
+    playSoundEffect(SOUND_BUY);
+}
+
+void passShopTurn() {
+    playSoundEffect(SOUND_CLICK);
+    currentPlayer += 1;
+    animCounters.shopFrame += 1;
+}
+
+// The computer buyer's pick: GIMLETs first, one shield of each kind, then anything but the
+// DIRECT MISSILE (a draw of it buys a BIG MISSILE).
+int computerPurchase(const Player& p) {
+    const std::int32_t m = p.money;
+    for (;;) {
+        if (WEAPON_PRICES[GIMLET] <= m && p.ammo[GIMLET] < GIMLET_STOCK) return GIMLET;
+        if (WEAPON_PRICES[DEFENSE] <= m && p.ammo[DEFENSE] == 0) return DEFENSE;
+        if (WEAPON_PRICES[GROUND_DEFENSE] <= m && p.ammo[GROUND_DEFENSE] == 0) return GROUND_DEFENSE;
+        int c = randScaled(9) + 1;
+        while (c == BIG_MISSILE) c = randScaled(9) + 1;
+        if (c == DIRECT_MISSILE) c = BIG_MISSILE;
+        // 10 comes only from rand() = 32767 and names no weapon: it counts as too dear.
+        if (c < WEAPON_COUNT && WEAPON_PRICES[static_cast<std::size_t>(c)] <= m) return c;
+    }
+}
+
+}  // namespace
+
+void drawShopScreen() {
+    const ShopLayout l = layout();
+    const Player& p = shopper();
+    StretchImage(backBuffer, image(SHOP_BACKGROUND).surface.get());
+
+    for (int i = 1; i < WEAPON_COUNT; ++i) {
+        const int x = l.slotX(i);
+        const int y = l.slotY();
+        DrawImage(backBuffer, image(shopChoice == i ? SELECTED_SLOT_IMAGE : SLOT_IMAGE), x, y);
+        drawCentred(image(WEAPON_ICONS[static_cast<std::size_t>(i)]), x + 17, y + 17);
+        const std::string& count = format("%i", p.ammo[i]);
+        DrawTextCentered(x + 17, y + 35, count, 0x00000F);
+        DrawTextCentered(x + 16, y + 34, count, 0xFFFFFF);
+    }
+
+    const int choice = shopChoice;
+    if (canAfford(p, choice)) DrawImage(backBuffer, image(animCounters.crateFrame), l.buyX(), l.buyY());
+    shadowedText(l.w / 2, l.buyY() - static_cast<int>(l.f * 1.5),
+                 format("%s: %i$", weaponNames[static_cast<std::size_t>(choice)].c_str(),
+                        WEAPON_PRICES[static_cast<std::size_t>(choice)]),
+                 0x00BFBF, 0xFFFFFF, true);
+
+    DrawImage(backBuffer, image(animCounters.flagFrame + 10 * p.colour), l.w / 18 + 60, l.t - 20);
+    DrawImage(backBuffer, image(BANNER_POLE_IMAGE), l.w / 18, l.t + 20);
+    if (p.isComputer != 0) DrawImage(backBuffer, image(animCounters.thinkFrame), l.w / 18 + 30, l.t + 5);
+
+    shadowedText(l.w / 18 + 40, l.nextY() - l.f, "NEXT", 0x00000F, 0x000FFF, false);
+    DrawImage(backBuffer, image(animCounters.shopFrame), l.nextX(), l.nextY());
+
+    shadowedText(l.w / 18 + 40, l.h / 20 - l.f, format("%s", p.name.c_str()), 0x00000F, 0x00FFFF, false);
+    shadowedText(l.w / 18 + 40, l.h / 20, format("%i$", p.money), 0x00000F, 0x00FFFF, false);
+
+    const ImageEntry& pointer = image(POINTER_IMAGE);
+    DrawImageClipped(backBuffer, pointer, cursorPos.x - pointer.width / 2, cursorPos.y - pointer.height / 2);
+}
+
+void humanShopStep() {
+    const ShopLayout l = layout();
+    Player& p = shopper();
+    for (int i = 1; i < WEAPON_COUNT; ++i) {
+        if (!clicked(image(SLOT_IMAGE), l.slotX(i), l.slotY())) continue;
+        shopChoice = static_cast<std::uint16_t>(i);
+        inputState.leftButton.store(0, std::memory_order_relaxed);
+        playSoundEffect(SOUND_CLICK);
+    }
+    if (canAfford(p, shopChoice) && clicked(image(animCounters.crateFrame), l.buyX(), l.buyY())) {
+        inputState.leftButton.store(0, std::memory_order_relaxed);
+        buy(p, shopChoice);
+    }
+    // The button counts only at rest; the click stays for whoever shops next.
+    if (animCounters.shopFrame == NEXT_AT_REST &&
+        clicked(image(animCounters.shopFrame), l.nextX(), l.nextY()))
+        passShopTurn();
+}
+
+void computerShopStep() {
+    if (shopDelay > 0) {
+        shopDelay -= 1;
+        return;
+    }
+    Player& p = shopper();
+    if (p.money < LEAST_SPEND) {
+        passShopTurn();
+        shopDelay = HANDOVER_DELAY;
+        return;
+    }
+    const int c = computerPurchase(p);
+    shopChoice = static_cast<std::uint16_t>(c);
+    buy(p, c);
+    shopDelay = BUY_DELAY;
+}
+
+int shopRound() {
+    soundSystem.PlayMusic("tan.xm");
+    resetAnimCounters();
+    shopChoice = 1;
+    currentPlayer = 0;
+    shopDelay = 0;
+    for (;;) {
+        PresentFrame();
+        for (int i = 0; i < 3; ++i) readCursor();
+        RestoreLostSurfaces();
+        drawShopScreen();
+        if (shopper().isComputer == 0)
+            humanShopStep();
+        else
+            computerShopStep();
+        if (currentPlayer >= numPlayers) {
+            inputState.lastKeyDown.store(0, std::memory_order_relaxed);
+            return 0;
+        }
+        if (++battleState.frameThird > 2) {
+            battleState.frameThird = 0;
+            animationTick();
+        }
+        if (inputState.lastKeyDown.load(std::memory_order_relaxed) == VK_ESCAPE && confirmQuit(2) == 1)
+            return 1;
+    }
+}

@@ -1,0 +1,325 @@
+#include "battle/computer.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+#include "../test_platform.h"
+#include "app/input.h"
+#include "app/settings.h"
+#include "battle/battle_state.h"
+#include "battle/player.h"
+#include "gfx/images.h"
+#include "screens/pending_world.h"
+#include "weapons/projectile.h"
+
+namespace {
+
+constexpr std::uint16_t GROUND = 0x1234;
+constexpr int GROUND_TOP = 600;
+
+void setImage(int index, int width, int height, std::uint16_t value) {
+    ImageEntry& entry = raznoe[index];
+    entry.surface = std::make_unique<Surface>(width, height);
+    std::fill(entry.surface->pixels.begin(), entry.surface->pixels.end(), value);
+    entry.width = static_cast<std::uint16_t>(width);
+    entry.height = static_cast<std::uint16_t>(height);
+}
+
+Surface& land() { return *raznoe[LANDSCAPE_IMAGE].surface; }
+
+void fillLand(int left, int top, int right, int bottom, std::uint16_t value) {
+    for (int y = top; y < bottom; ++y)
+        for (int x = left; x < right; ++x) land().row(y)[x] = value;
+}
+
+int countLand(std::uint16_t value) {
+    return static_cast<int>(std::count(land().pixels.begin(), land().pixels.end(), value));
+}
+
+// Flat ground from GROUND_TOP down; fortresses stand on it; the computer player 0 is on turn.
+class ComputerPlayer : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(AllocateImageTables());
+        setImage(LANDSCAPE_IMAGE, WORLD_WIDTH, WORLD_HEIGHT, 0);
+        fillLand(0, GROUND_TOP, WORLD_WIDTH, WORLD_HEIGHT, GROUND);
+        for (int q = 0; q < MAX_PLAYERS; ++q) {
+            setImage(9 + q, 80, 50, 0x7777);
+            players[q] = Player{};
+            players[q].isComputer = 1;
+            players[q].ammo[0] = UNLIMITED_AMMO;
+        }
+        numPlayers = 2;
+        place(0, 200, GROUND_TOP - 50);
+        place(1, 1000, GROUND_TOP - 50);
+        currentPlayer = 0;
+        selectedWeapon = 0;
+        shotPower = 0;
+        battleState.shotFired = 0;
+        inputState.rightButton = 0;
+        clearProjectiles();
+        resetComputerSearch();
+        setGameRandState(1);
+    }
+
+    static void place(int q, float x, float y) {
+        players[q].x = x;
+        players[q].y = y;
+    }
+
+    // Frames until the shot (or shield) is out; 0 when it never came.
+    static int playTurn(int frameLimit = 1000) {
+        for (int frame = 1; frame <= frameLimit; ++frame) {
+            computerTurnStep();
+            if (battleState.shotFired) return frame;
+        }
+        return 0;
+    }
+
+    static void searchToTheEnd() {
+        for (int i = 0; i < 40 && aiAimed == 0; ++i) computerTurnStep();
+    }
+
+    static const Projectile* firedShot() {
+        for (const Projectile& p : projectiles)
+            if (p.kind != 0) return &p;
+        return nullptr;
+    }
+
+    TestPlatform platform;
+};
+
+// What randScaled(45) yields next, without taking it.
+int peekDraw() {
+    const std::uint32_t state = gameRandState();
+    const int r = randScaled(45);
+    setGameRandState(state);
+    return r;
+}
+
+int weaponForDraw(int r, bool shieldWanted) {
+    if (r <= 4) return 1;
+    if (r <= 14) return 2;
+    if (r <= 19) return 3;
+    if (r <= 24) return 5;
+    if (r <= 29) return 8;
+    if (r <= 33) return 7;
+    if (r <= 41) return shieldWanted ? 6 : 0;
+    return 0;
+}
+
+TEST_F(ComputerPlayer, WeaponDrawFollowsTheWeightTable) {
+    for (std::int16_t& stock : players[0].ammo) stock = 5;
+    for (const bool hurt : {false, true}) {
+        players[0].damage = hurt ? 1001 : 1000;
+        int seen[WEAPON_COUNT] = {};
+        for (int i = 0; i < 3000; ++i) {
+            aiSpeedStep = 4;
+            const int r = peekDraw();
+            chooseComputerWeapon();
+            const int weapon = selectedWeapon;
+            ASSERT_EQ(weapon, weaponForDraw(r, hurt)) << "draw " << r;
+            EXPECT_EQ(aiSpeedStep, weapon == 3 || weapon == 5 ? 7 : 4) << "weapon " << weapon;
+            ++seen[weapon];
+        }
+        EXPECT_EQ(seen[4], 0) << "never the DIRECT MISSILE";
+        EXPECT_EQ(seen[9], 0) << "GIMLET is never drawn";
+        EXPECT_EQ(seen[6] > 0, hurt) << "DEFENSE only above 1000 damage";
+    }
+}
+
+TEST_F(ComputerPlayer, ShieldNeedsNoShieldUpAndStockFallsBackToMissile) {
+    for (std::int16_t& stock : players[0].ammo) stock = 5;
+    players[0].damage = 3000;
+    players[0].shieldHits = 1;
+    for (int i = 0; i < 2000; ++i) {
+        chooseComputerWeapon();
+        ASSERT_NE(selectedWeapon, 6);
+    }
+    // Out of everything but MISSILE: always MISSILE, searched from speed 4.
+    for (std::int16_t& stock : players[0].ammo) stock = 0;
+    players[0].ammo[0] = UNLIMITED_AMMO;
+    players[0].shieldHits = 0;
+    for (int i = 0; i < 2000; ++i) {
+        aiSpeedStep = 4;
+        chooseComputerWeapon();
+        ASSERT_EQ(selectedWeapon, 0);
+        ASSERT_EQ(aiSpeedStep, 4);
+    }
+}
+
+TEST_F(ComputerPlayer, TurnWithoutWeaponDrawFiresMissileNearTheEnemy) {
+    for (std::int16_t& stock : players[0].ammo) stock = 3;
+    players[0].ammo[0] = UNLIMITED_AMMO;
+    // Search: one speed per frame, 4..15, then the charge to the matching power.
+    for (int speed = 4; speed <= 15; ++speed) {
+        EXPECT_EQ(aiSpeedStep, speed);
+        computerTurnStep();
+    }
+    ASSERT_EQ(aiAimed, 1);
+    EXPECT_LT(aiBestMiss, 20.0f);
+    const int power = aiBestSpeed;
+    EXPECT_GT(power, 4 * 100 / 15);
+    EXPECT_LE(power, 100);
+    const float vx = aiVx;
+    const float vy = aiVy;
+    EXPECT_GT(vx, 0) << "the enemy is to the right";
+
+    const int frames = playTurn();
+    EXPECT_EQ(frames, power)
+        << "one power unit per frame (the first came with the last search), then the shot";
+    const Projectile* shot = firedShot();
+    ASSERT_NE(shot, nullptr);
+    EXPECT_EQ(shot->kind, 1) << "MISSILE: the battle's reset leaves weapon 0 selected";
+    EXPECT_EQ(shot->x, 240.0f);
+    EXPECT_EQ(shot->y, GROUND_TOP - 40.0f);
+    EXPECT_NEAR(shot->vx, vx, 0.75f);
+    EXPECT_NEAR(shot->vy, vy, 0.75f);
+    EXPECT_TRUE(shot->vx != vx || shot->vy != vy) << "an aiming error is added";
+    EXPECT_EQ(shotPower, 0);
+    EXPECT_EQ(players[0].ammo[9], 3) << "a close MISSILE shot stays a MISSILE";
+    EXPECT_EQ(players[0].ammo[0], UNLIMITED_AMMO);
+}
+
+TEST_F(ComputerPlayer, SpecialWeaponOutOfReachFallsBackToMissile) {
+    players[0].ammo[1] = 2;
+    place(1, 1400, GROUND_TOP - 50);  // beyond a BIG MISSILE's range
+    selectedWeapon = 1;
+    for (int speed = 4; speed <= 13; ++speed) computerTurnStep();
+    EXPECT_EQ(selectedWeapon, 0);
+    EXPECT_EQ(aiSpeedStep, 4) << "the MISSILE search starts over";
+    EXPECT_EQ(aiAimed, 0);
+    EXPECT_GT(aiBestMiss, 60.0f);
+    searchToTheEnd();
+    EXPECT_LT(aiBestMiss, 20.0f) << "the MISSILE reaches";
+    ASSERT_GT(playTurn(), 0);
+    EXPECT_EQ(firedShot()->kind, 1);
+    EXPECT_EQ(players[0].ammo[1], 2);
+}
+
+TEST_F(ComputerPlayer, SpecialWeaponWithinReachIsKept) {
+    players[0].ammo[2] = 2;
+    selectedWeapon = 2;
+    searchToTheEnd();
+    EXPECT_EQ(selectedWeapon, 2);
+    EXPECT_LE(aiBestMiss, 60.0f);
+    ASSERT_GT(playTurn(), 0);
+    EXPECT_EQ(firedShot()->kind, 3);
+    EXPECT_EQ(players[0].ammo[2], 1);
+}
+
+TEST_F(ComputerPlayer, FarMissileBecomesGimletWhenInStock) {
+    for (const int gimlets : {0, 4}) {
+        SetUp();
+        // A roof over the shooter and a wall beside it: nothing lands far from it.
+        fillLand(0, 0, WORLD_WIDTH, GROUND_TOP - 120, GROUND);
+        fillLand(300, 0, 330, GROUND_TOP, GROUND);  // thicker than a step
+        players[0].ammo[9] = static_cast<std::int16_t>(gimlets);
+        ASSERT_GT(playTurn(), 0);
+        EXPECT_GT(aiBestMiss, 40.0f);
+        EXPECT_EQ(firedShot()->kind, gimlets ? 10 : 1);
+        EXPECT_EQ(players[0].ammo[9], gimlets ? gimlets - 1 : 0);
+    }
+}
+
+TEST_F(ComputerPlayer, EqualMissesKeepTheFirstShotTried) {
+    // Walled in: every trial lands one step from the launch point, on a circle, and the two
+    // enemies stand mirrored left and right of it.
+    fillLand(0, 0, WORLD_WIDTH, WORLD_HEIGHT, GROUND);
+    numPlayers = 3;
+    place(0, 700, 400);
+    land().row(410)[740] = 0;
+    place(1, 700 - 100, 400);
+    place(2, 700 + 100, 400);
+    searchShots(4);
+    EXPECT_EQ(aiBestMiss, 96.0f);
+    EXPECT_GT(aiVx, 0) << "the first shot of the fan (to the right) keeps the place";
+    std::swap(players[1], players[2]);
+    resetComputerSearch();
+    searchShots(4);
+    EXPECT_GT(aiVx, 0);
+}
+
+TEST_F(ComputerPlayer, RightButtonLeavesWhiteDotsAtTheImpacts) {
+    searchShots(10);
+    EXPECT_EQ(countLand(0xFFFF), 0);
+    inputState.rightButton = 1;
+    searchShots(10);
+    const int dots = countLand(0xFFFF);
+    EXPECT_GT(dots, 10);
+    EXPECT_LE(dots, 75);
+}
+
+TEST_F(ComputerPlayer, FanOfSeventyFiveAngles) {
+    // Walled in with a hollow around the launch point: each trial lands one step away, on a
+    // circle wide enough to give every angle its own dot.
+    fillLand(0, 0, WORLD_WIDTH, WORLD_HEIGHT, GROUND);
+    place(0, 700, 400);
+    place(1, 100, 100);
+    inputState.rightButton = 1;
+    searchShots(100);
+    EXPECT_EQ(countLand(0xFFFF), 75);
+    // From 17 degrees below the horizontal on the right round to 15 below it on the left.
+    EXPECT_EQ(land().row(439)[835], 0xFFFF) << "0.3";
+    EXPECT_EQ(land().row(310)[742], 0xFFFF) << "-1.55, nearly straight up";
+    EXPECT_EQ(land().row(435)[643], 0xFFFF) << "-3.4";
+}
+
+TEST_F(ComputerPlayer, FortressPixelsStopTrials) {
+    // A hollow fortress lets shots through its empty pixels; a solid one stops them.
+    place(1, 400, GROUND_TOP - 50);
+    searchShots(8);
+    const float solidMiss = aiBestMiss;
+    EXPECT_LT(solidMiss, 30.0f);
+    setImage(10, 80, 50, 0);
+    resetComputerSearch();
+    searchShots(8);
+    EXPECT_GE(aiBestMiss, 40.0f) << "only the ground below the fortress point is left";
+}
+
+TEST_F(ComputerPlayer, NothingLandsNothingCharged) {
+    fillLand(0, 0, WORLD_WIDTH, WORLD_HEIGHT, 0);
+    setImage(10, 80, 50, 0);
+    ASSERT_EQ(playTurn(), 12) << "twelve search frames, no charge";
+    EXPECT_EQ(aiBestSpeed, 0);
+    const Projectile* shot = firedShot();
+    ASSERT_NE(shot, nullptr);
+    EXPECT_LE(std::fabs(shot->vx), 0.75f);
+    EXPECT_LE(std::fabs(shot->vy), 0.75f);
+}
+
+TEST_F(ComputerPlayer, UnreadableLandscapeSkipsTheStep) {
+    raznoe[LANDSCAPE_IMAGE].surface.reset();
+    searchShots(10);
+    EXPECT_EQ(aiBestMiss, 1000000.0f);
+    computerTurnStep();
+    EXPECT_EQ(aiSpeedStep, 5) << "the search goes on with the next speed";
+}
+
+TEST_F(ComputerPlayer, DefenseRaisesTheShieldWithoutAShot) {
+    players[0].ammo[6] = 1;
+    selectedWeapon = 6;
+    ASSERT_GT(playTurn(), 0);
+    EXPECT_EQ(players[0].shieldHits, 3);
+    EXPECT_EQ(firedShot(), nullptr);
+    EXPECT_EQ(players[0].ammo[6], 0);
+}
+
+TEST_F(ComputerPlayer, DeadEnemiesAreNeitherTargetsNorObstacles) {
+    numPlayers = 3;
+    place(1, 400, GROUND_TOP - 50);
+    place(2, 1300, GROUND_TOP - 50);
+    players[2].isDead = 1;
+    searchToTheEnd();
+    EXPECT_LT(aiBestMiss, 20.0f);
+    // The only enemy left is dead: nothing scores and nothing is charged.
+    players[1].isDead = 1;
+    resetComputerSearch();
+    for (int speed = 4; speed <= 15; ++speed) searchShots(speed);
+    EXPECT_EQ(aiBestMiss, 1000000.0f);
+    EXPECT_EQ(aiBestSpeed, 0);
+}
+
+}  // namespace
