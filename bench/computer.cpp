@@ -14,7 +14,8 @@
 #include "app/settings.h"
 #include "battle/player.h"
 #include "gfx/images.h"
-#include "screens/pending_world.h"
+#include "battle/random.h"
+#include "world/world.h"
 #include "weapons/weapon_specs.h"
 
 namespace {

@@ -4,7 +4,11 @@
 
 #include "app/input.h"
 #include "app/settings.h"
-#include "battle/pending_world.h"
+#include "battle/placement.h"
+#include "battle/random.h"
+#include "world/landscape.h"
+#include "world/level_file.h"
+#include "world/world.h"
 #include "battle/player.h"
 #include "weapons/projectile.h"
 

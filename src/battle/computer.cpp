@@ -9,7 +9,8 @@
 #include "battle/turns.h"
 #include "gfx/images.h"
 #include "gfx/overlap.h"
-#include "screens/pending_world.h"
+#include "battle/random.h"
+#include "world/world.h"
 #include "weapons/weapon_specs.h"
 
 std::int16_t aiAimed = 0;

@@ -6,7 +6,11 @@
 #include "app/globals.h"
 #include "app/settings.h"
 #include "battle/battle_state.h"
-#include "battle/pending_world.h"
+#include "battle/placement.h"
+#include "battle/random.h"
+#include "world/landscape.h"
+#include "world/level_file.h"
+#include "world/world.h"
 #include "battle/player.h"
 #include "gfx/overlap.h"
 

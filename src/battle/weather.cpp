@@ -4,7 +4,11 @@
 #include "app/settings.h"
 #include "audio/sound_system.h"
 #include "battle/camera.h"
-#include "battle/pending_world.h"
+#include "battle/placement.h"
+#include "battle/random.h"
+#include "world/landscape.h"
+#include "world/level_file.h"
+#include "world/world.h"
 #include "gfx/display.h"
 #include "gfx/draw.h"
 

@@ -12,7 +12,8 @@
 #include "gfx/draw.h"
 #include "gfx/overlap.h"
 #include "gfx/text.h"
-#include "screens/pending_world.h"
+#include "battle/random.h"
+#include "world/world.h"
 #include "screens/screens.h"
 #include "weapons/weapon_specs.h"
 

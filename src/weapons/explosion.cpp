@@ -6,7 +6,8 @@
 #include "gfx/draw.h"
 #include "gfx/images.h"
 #include "gfx/overlap.h"
-#include "weapons/pending_world.h"
+#include "world/damage.h"
+#include "world/world.h"
 #include "weapons/weapon_specs.h"
 
 namespace {

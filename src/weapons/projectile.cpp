@@ -8,7 +8,8 @@
 #include "battle/battle_state.h"
 #include "gfx/images.h"
 #include "weapons/explosion.h"
-#include "weapons/pending_world.h"
+#include "world/damage.h"
+#include "world/world.h"
 #include "weapons/weapon_specs.h"
 
 Projectile projectiles[MAX_PROJECTILES];

@@ -11,7 +11,8 @@
 #include "battle/battle_state.h"
 #include "battle/player.h"
 #include "gfx/images.h"
-#include "screens/pending_world.h"
+#include "battle/random.h"
+#include "world/world.h"
 #include "weapons/projectile.h"
 
 namespace {

@@ -6,7 +6,8 @@
 #include "battle/battle_state.h"
 #include "battle/player.h"
 #include "frame_driver.h"
-#include "screens/pending_world.h"
+#include "battle/random.h"
+#include "world/world.h"
 #include "screens/screens.h"
 
 namespace {

@@ -13,7 +13,8 @@
 #include "battle/camera.h"
 #include "battle/player.h"
 #include "gfx/images.h"
-#include "weapons/pending_world.h"
+#include "world/damage.h"
+#include "world/world.h"
 #include "weapons/projectile.h"
 #include "weapons/weapon_specs.h"
 
