@@ -1,0 +1,83 @@
+// The game thread's wait points: presents and sleeps. Input reaches the game here and only here,
+// as it does headless, which is what lets a recorded session replay exactly.
+#include <algorithm>
+
+#include "platform/sdl/sdl_platform.h"
+
+namespace platform::sdl {
+
+void SdlPlatform::present(PixelView frame, bool waitVerticalBlank) {
+    // The timer handler's frames (and any before the game thread runs) go straight to the screen.
+    if (onWindowThread()) {
+        showNow(frame);
+        return;
+    }
+    // The pacing below already keeps to one frame per refresh; the optional extra wait for the
+    // vertical blank has nothing left to wait for.
+    (void)waitVerticalBlank;
+    enterWaitPoint();
+    std::this_thread::sleep_until(pacer_.nextDeadline(Clock::now()));
+    if (link_.postFrame(frame)) {
+        const auto shown = link_.waitShown();
+        if (!shown) quit();
+        if (vsyncAt60_) pacer_.followRefresh(*shown);
+    }
+    clock_.advanceFrame();
+    leaveWaitPoint();
+}
+
+void SdlPlatform::sleep(int milliseconds) {
+    const auto duration = std::chrono::milliseconds(std::max(milliseconds, 0));
+    if (onWindowThread()) {
+        std::this_thread::sleep_for(duration);
+        if (!loopRunning_) clock_.advanceMs(milliseconds);  // the game's own start-up, before its thread
+        return;
+    }
+    enterWaitPoint();
+    if (!link_.waitFor(duration)) quit();
+    clock_.advanceMs(milliseconds);
+    leaveWaitPoint();
+}
+
+void SdlPlatform::enterWaitPoint() {
+    if (link_.closed()) quit();
+    const std::int64_t frame = clock_.deliveryFrame();
+    if (frame >= 0) deliverInput(frame);
+}
+
+void SdlPlatform::leaveWaitPoint() {
+    if (link_.closed()) quit();
+    if (clock_.reached(options_.maxFrames)) throw QuitRequested{};
+}
+
+void SdlPlatform::quit() {
+    if (record_.is_open()) {
+        record_ << clock_.frame() << " quit\n";
+        record_.flush();
+    }
+    throw QuitRequested{};
+}
+
+void SdlPlatform::deliverInput(std::int64_t frame) {
+    Point pointer;
+    input_.take(arrived_, pointer);
+    pointer = clampToClip(pointer, clip_);
+    if (!cursorDelivered_ || pointer.x != cursor_.x || pointer.y != cursor_.y) {
+        cursor_ = pointer;
+        cursorDelivered_ = true;
+        record(frame, InputEvent::move(pointer));
+    }
+    for (const InputEvent& event : arrived_) {
+        record(frame, event);
+        if (!handler_) continue;
+        if (event.kind == InputEvent::Kind::Key) handler_->onKeyDown(event.virtualKey);
+        if (event.kind == InputEvent::Kind::Button) handler_->onMouseButton(event.button, event.pressed);
+    }
+    if (record_.is_open() && !arrived_.empty()) record_.flush();
+}
+
+void SdlPlatform::record(std::int64_t frame, const InputEvent& event) {
+    if (record_.is_open()) record_ << scriptLine(frame, event) << '\n';
+}
+
+}  // namespace platform::sdl
