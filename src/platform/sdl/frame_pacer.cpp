@@ -1,5 +1,7 @@
 #include "platform/sdl/frame_pacer.h"
 
+#include <algorithm>
+
 namespace platform::sdl {
 
 FramePacer::Clock::time_point FramePacer::nextDeadline(Clock::time_point now) {
@@ -8,6 +10,9 @@ FramePacer::Clock::time_point FramePacer::nextDeadline(Clock::time_point now) {
     return deadline_;
 }
 
-void FramePacer::followRefresh(Clock::time_point shownAt) { deadline_ = shownAt - REFRESH_MARGIN; }
+FramePacer::Clock::time_point FramePacer::afterRefresh(Clock::time_point shownAt) {
+    deadline_ = std::max(shownAt, deadline_ + SHORTEST_REFRESH);
+    return deadline_;
+}
 
 }  // namespace platform::sdl

@@ -15,15 +15,14 @@ public:
     // rushing through the frames it missed.
     Clock::time_point nextDeadline(Clock::time_point now);
 
-    // A vsync'd present returned at `shownAt`, just after a refresh: the next frame may hand over
-    // a little before the following refresh, so that the display and not the schedule sets the
-    // rate, an unchanged frame (not presented) still takes one refresh, and a present that does not
-    // block (hidden window) still cannot run the game much faster than 60 frames a second.
-    void followRefresh(Clock::time_point shownAt);
+    // When the frame that follows one a vsync'd present put on screen at `shownAt` may hand over:
+    // at once, the display sets the rate. The schedule goes on from there, so an unchanged frame
+    // (not presented) still takes one refresh; and presents that stop blocking (a hidden window)
+    // cannot run the game much above 60 frames a second.
+    Clock::time_point afterRefresh(Clock::time_point shownAt);
 
 private:
-    // Enough for an upload and a render before the refresh.
-    static constexpr Clock::duration REFRESH_MARGIN = std::chrono::milliseconds(4);
+    static constexpr Clock::duration SHORTEST_REFRESH = std::chrono::milliseconds(12);
     Clock::time_point deadline_{};
 };
 

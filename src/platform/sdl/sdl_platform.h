@@ -105,6 +105,7 @@ private:
     WaitClock clock_;
     FramePacer pacer_;
     bool vsyncAt60_ = false;
+    bool framePending_ = false;  // handed over, not yet known to be on screen
     Rect clip_{};
     Point cursor_{};
     bool cursorDelivered_ = false;

@@ -16,12 +16,18 @@ void SdlPlatform::present(PixelView frame, bool waitVerticalBlank) {
     // vertical blank has nothing left to wait for.
     (void)waitVerticalBlank;
     enterWaitPoint();
-    std::this_thread::sleep_until(pacer_.nextDeadline(Clock::now()));
-    if (link_.postFrame(frame)) {
+    // One frame in flight: the window thread shows frame N while the game draws frame N+1.
+    Clock::time_point deadline;
+    if (framePending_) {
         const auto shown = link_.waitShown();
         if (!shown) quit();
-        if (vsyncAt60_) pacer_.followRefresh(*shown);
+        framePending_ = false;
+        deadline = vsyncAt60_ ? pacer_.afterRefresh(*shown) : pacer_.nextDeadline(Clock::now());
+    } else {
+        deadline = pacer_.nextDeadline(Clock::now());
     }
+    std::this_thread::sleep_until(deadline);
+    framePending_ = link_.postFrame(frame);
     clock_.advanceFrame();
     leaveWaitPoint();
 }

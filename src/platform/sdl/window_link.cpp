@@ -68,7 +68,9 @@ void WindowLink::requestShutdown() {
     {
         std::lock_guard lock(mutex_);
         shutdown_ = true;
+        closed_ = true;  // the game flow has ended: nothing it asks for after this is shown
     }
+    changed_.notify_all();
     wakeWindow_();
 }
 
