@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/sdl/sanitizers.h"
+
 namespace platform::sdl {
 
 SdlPlatform::SdlPlatform(const BackendOptions& options, std::uint32_t wakeEventType)
@@ -84,7 +86,12 @@ void SdlPlatform::shutdown() {
 namespace platform {
 
 std::unique_ptr<Platform> createSdlPlatform(const BackendOptions& options, std::string* error) {
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+    int initialised = 0;
+    {
+        sdl::ForeignAllocations dbusData;
+        initialised = SDL_Init(SDL_INIT_VIDEO);
+    }
+    if (initialised != 0) {
         if (error) *error = std::string("no display to open a window on (") + SDL_GetError() + "); use --headless to run without one";
         return nullptr;
     }
@@ -99,7 +106,7 @@ std::unique_ptr<Platform> createSdlPlatform(const BackendOptions& options, std::
 
 }  // namespace platform
 
-#if defined(__SANITIZE_THREAD__)
+#ifdef RAMPARO_TSAN
 // ThreadSanitizer builds: the software OpenGL driver (llvmpipe, which Xvfb and machines without a
 // GPU use) synchronises its own worker threads in ways the sanitizer cannot see into, since it is
 // not instrumented; its reports say nothing about this program. Defined here, in the file every

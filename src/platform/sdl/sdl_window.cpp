@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/sdl/sanitizers.h"
+
 namespace platform::sdl {
 
 namespace {
@@ -89,6 +91,7 @@ bool SdlWindow::rebuildTexture() {
 
 void SdlWindow::upload(PixelView frame) {
     if (!texture_ || frame.width != width_ || frame.height != height_) return;
+    ForeignAllocations driverData;
     SDL_UpdateTexture(texture_, nullptr, frame.pixels, frame.pitch * static_cast<int>(sizeof(std::uint16_t)));
 }
 
@@ -98,6 +101,7 @@ void SdlWindow::show() {
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
     SDL_RenderClear(renderer_);
     if (texture_) SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+    ForeignAllocations driverData;
     SDL_RenderPresent(renderer_);
 }
 
