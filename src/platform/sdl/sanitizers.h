@@ -27,15 +27,18 @@ namespace platform::sdl {
 // whose libraries keep memory past SDL_Quit: the D-Bus connection data of SDL_Init, and what the
 // OpenGL driver (Mesa) keeps from the first texture upload and present of a window.
 struct ForeignAllocations {
+    ForeignAllocations() {
 #ifdef RAMPARO_ASAN
-    ForeignAllocations() { __lsan_disable(); }
-    ~ForeignAllocations() { __lsan_enable(); }
+        __lsan_disable();
 #endif
+    }
+    ~ForeignAllocations() {
+#ifdef RAMPARO_ASAN
+        __lsan_enable();
+#endif
+    }
     ForeignAllocations(const ForeignAllocations&) = delete;
     ForeignAllocations& operator=(const ForeignAllocations&) = delete;
-#ifndef RAMPARO_ASAN
-    ForeignAllocations() = default;
-#endif
 };
 
 }  // namespace platform::sdl
