@@ -14,24 +14,23 @@ TEST(SdlWaitClock, ShortSleepsDeliverOnlyWhenAFrameBegan) {
     WaitClock clock;
     std::vector<std::int64_t> frames;
     for (int i = 0; i < 6; ++i) {
-        frames.push_back(clock.deliveryFrame());
         clock.advanceMs(10);  // 0.6 frame
+        frames.push_back(clock.deliveryFrame());
     }
-    // Wait points at 0, 0.6, 1.2, 1.8, 2.4 and 3.0 frames.
-    EXPECT_EQ(frames, (std::vector<std::int64_t>{0, -1, 1, -1, 2, 3}));
+    // Wait points ending at 0.6, 1.2, 1.8, 2.4, 3.0 and 3.6 frames.
+    EXPECT_EQ(frames, (std::vector<std::int64_t>{0, 1, -1, 2, 3, -1}));
 }
 
-// The property a replay relies on: an event recorded at frame F at some wait point is delivered,
-// by the headless rule "first wait point at or after F", at that very wait point.
+// The property a replay relies on: an event recorded at frame F at some wait point is handed over
+// by the headless rule (at the end of the first wait point whose virtual time, after its advance,
+// is at or after F) at that very wait point.
 TEST(SdlWaitClock, RecordedFramesReplayAtTheSameWaitPoint) {
     WaitClock clock;
-    std::vector<std::int64_t> times;   // virtual time of each wait point, in 1/60000 s
+    std::vector<std::int64_t> times;   // virtual time at the end of each wait point, in 1/60000 s
     std::vector<std::int64_t> frames;  // what the window backend records there
     const int sleeps[] = {10, 10, 100, 0, 1, 16, 17, 50, 3, 1000};
     std::int64_t now = 0;
     for (int step = 0; step < 400; ++step) {
-        times.push_back(now);
-        frames.push_back(clock.deliveryFrame());
         if (step % 3 == 0) {
             clock.advanceFrame();
             now += WaitClock::UNITS_PER_FRAME;
@@ -40,6 +39,8 @@ TEST(SdlWaitClock, RecordedFramesReplayAtTheSameWaitPoint) {
             clock.advanceMs(ms);
             now += ms * WaitClock::UNITS_PER_MS;
         }
+        times.push_back(now);
+        frames.push_back(clock.deliveryFrame());
     }
     int delivered = 0;
     for (std::size_t i = 0; i < frames.size(); ++i) {

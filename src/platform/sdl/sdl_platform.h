@@ -75,8 +75,7 @@ private:
     void resetTexture();
 
     // Game thread (wait_points.cpp).
-    void enterWaitPoint();
-    void leaveWaitPoint();
+    void endWaitPoint();
     [[noreturn]] void quit();
     void deliverInput(std::int64_t frame);
     void record(std::int64_t frame, const InputEvent& event);

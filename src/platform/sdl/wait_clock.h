@@ -12,11 +12,11 @@ public:
     static constexpr std::int64_t UNITS_PER_FRAME = 1000;
     static constexpr std::int64_t UNITS_PER_MS = 60;
 
-    // Called as the game thread enters a wait point. Input is handed to the game only at a wait
-    // point that is the first at or after the start of a frame F, and is recorded at F: a replay
-    // that delivers each event at the first wait point at or after its frame then hands it over at
-    // this same wait point. Returns F, or -1 when no frame began since the previous wait point
-    // (short sleeps), in which case input waits for the next one.
+    // Called at the end of each wait point, after its present or sleep advanced time. Input is
+    // handed to the game only at a wait point where a frame F began (since the previous one), and
+    // is recorded at F. A replay hands an event over at the end of the first wait point whose time
+    // is at or after the event's frame: that is this same wait point. Returns F, or -1 when no
+    // frame began (short sleeps), in which case input waits for the next wait point.
     std::int64_t deliveryFrame();
 
     void advanceFrame() { now_ += UNITS_PER_FRAME; }

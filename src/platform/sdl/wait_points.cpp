@@ -1,5 +1,6 @@
 // The game thread's wait points: presents and sleeps. Input reaches the game here and only here,
-// as it does headless, which is what lets a recorded session replay exactly.
+// at the end of the wait once virtual time has advanced, exactly where the headless backend hands
+// over script events: that is what lets a recorded session replay exactly.
 #include <algorithm>
 
 #include "platform/sdl/sdl_platform.h"
@@ -15,7 +16,7 @@ void SdlPlatform::present(PixelView frame, bool waitVerticalBlank) {
     // The pacing below already keeps to one frame per refresh; the optional extra wait for the
     // vertical blank has nothing left to wait for.
     (void)waitVerticalBlank;
-    enterWaitPoint();
+    if (link_.closed()) quit();
     // One frame in flight: the window thread shows frame N while the game draws frame N+1.
     Clock::time_point deadline;
     if (framePending_) {
@@ -29,30 +30,31 @@ void SdlPlatform::present(PixelView frame, bool waitVerticalBlank) {
     std::this_thread::sleep_until(deadline);
     framePending_ = link_.postFrame(frame);
     clock_.advanceFrame();
-    leaveWaitPoint();
+    endWaitPoint();
 }
 
 void SdlPlatform::sleep(int milliseconds) {
     const auto duration = std::chrono::milliseconds(std::max(milliseconds, 0));
     if (onWindowThread()) {
         std::this_thread::sleep_for(duration);
-        if (!loopRunning_) clock_.advanceMs(milliseconds);  // the game's own start-up, before its thread
+        if (!loopRunning_) {
+            // The game's own start-up, before its thread: virtual time runs as it does headless,
+            // and no input has been read yet.
+            clock_.advanceMs(milliseconds);
+            clock_.deliveryFrame();
+        }
         return;
     }
-    enterWaitPoint();
+    if (link_.closed()) quit();
     if (!link_.waitFor(duration)) quit();
     clock_.advanceMs(milliseconds);
-    leaveWaitPoint();
+    endWaitPoint();
 }
 
-void SdlPlatform::enterWaitPoint() {
+void SdlPlatform::endWaitPoint() {
     if (link_.closed()) quit();
     const std::int64_t frame = clock_.deliveryFrame();
     if (frame >= 0) deliverInput(frame);
-}
-
-void SdlPlatform::leaveWaitPoint() {
-    if (link_.closed()) quit();
     if (clock_.reached(options_.maxFrames)) throw QuitRequested{};
 }
 
