@@ -94,6 +94,7 @@ private:
     // Window thread.
     SdlWindow window_;
     bool loopRunning_ = false;
+    bool textureLost_ = false;
     mutable std::mutex timerMutex_;  // the game may start the timer while the loop runs
     std::function<void()> timerHandler_;
     int timerPeriodMs_ = 0;

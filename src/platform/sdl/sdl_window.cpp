@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "platform/sdl/sanitizers.h"
 
@@ -86,7 +87,15 @@ bool SdlWindow::rebuildTexture() {
     if (texture_) SDL_DestroyTexture(texture_);
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
     texture_ = SDL_CreateTexture(renderer_, format_, SDL_TEXTUREACCESS_STREAMING, width_, height_);
-    return texture_ != nullptr;
+    if (!texture_) return false;
+    // A new texture holds whatever the driver left there; black until the first frame comes.
+    void* pixels = nullptr;
+    int pitch = 0;
+    if (SDL_LockTexture(texture_, nullptr, &pixels, &pitch) == 0) {
+        std::memset(pixels, 0, static_cast<std::size_t>(pitch) * height_);
+        SDL_UnlockTexture(texture_);
+    }
+    return true;
 }
 
 void SdlWindow::upload(PixelView frame) {

@@ -44,7 +44,7 @@ void SdlPlatform::windowLoop() {
         showGameFrame();
         showMessage();
         if (link_.shutdownRequested()) return;
-        if (!textureReady_) resetTexture();
+        if (textureLost_) resetTexture();
         runTimer();
     }
 }
@@ -79,8 +79,10 @@ void SdlPlatform::showMessage() {
     }
 }
 
+// Retried every turn of the loop until a texture can be made again.
 void SdlPlatform::resetTexture() {
-    textureReady_ = window_.rebuildTexture();
+    textureLost_ = !window_.rebuildTexture();
+    textureReady_ = !textureLost_;
     link_.screenReplaced();
 }
 
