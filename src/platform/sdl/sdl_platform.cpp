@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/sdl/message_text.h"
 #include "platform/sdl/sanitizers.h"
 
 namespace platform::sdl {
@@ -64,8 +65,8 @@ bool SdlPlatform::startTimer(int periodMs, std::function<void()> handler) {
 }
 
 void SdlPlatform::errorBox(std::string_view text, const char* caption) {
-    WindowLink::Message message{std::string(text), caption ? caption : "Ramparo"};
-    std::fprintf(stderr, "Ramparo: %s\n", message.text.c_str());
+    std::fprintf(stderr, "Ramparo: %s\n", oneLine(text).c_str());
+    WindowLink::Message message{messageBoxText(text), messageBoxText(caption ? caption : "Ramparo")};
     if (onWindowThread()) {
         window_.showMessage(message.title.c_str(), message.text.c_str());
     } else {
