@@ -1,0 +1,120 @@
+// The window backend: an SDL2 window on the process's main thread (the window thread), the game
+// on its own thread. The game thread reaches the window only through WindowLink and InputQueue;
+// every SDL video call stays on the window thread.
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <exception>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "platform/audio_device.h"
+#include "platform/backends.h"
+#include "platform/font.h"
+#include "platform/platform.h"
+#include "platform/sdl/frame_pacer.h"
+#include "platform/sdl/input_queue.h"
+#include "platform/sdl/sdl_window.h"
+#include "platform/sdl/wait_clock.h"
+#include "platform/sdl/window_link.h"
+
+namespace platform::sdl {
+
+class SdlPlatform final : public Platform {
+public:
+    // SDL's video subsystem is initialised; the calling thread becomes the window thread.
+    SdlPlatform(const BackendOptions& options, std::uint32_t wakeEventType);
+    ~SdlPlatform() override;
+
+    // Called on the window thread, before run() (the game's initialisation runs there).
+    DisplayStatus openDisplay(int width, int height) override;
+    std::uint32_t redMask() const override;
+    std::uint32_t greenMask() const override;
+    std::uint32_t blueMask() const override;
+    void present(PixelView frame, bool waitVerticalBlank) override;
+    bool takeSurfaceLoss() override;
+    bool restoreDisplay() override;
+    void clipCursor(Rect rect) override;
+
+    void setInputHandler(InputHandler* handler) override { handler_ = handler; }
+    Point cursorPosition() override { return cursor_; }
+    void sleep(int milliseconds) override;
+    bool startTimer(int periodMs, std::function<void()> handler) override;
+
+    void errorBox(std::string_view text, const char* caption) override;
+
+    AudioDevice& audio() override { return *audio_; }
+    FontRenderer& font() override { return *font_; }
+
+    int run(std::function<void()> gameMain) override;
+    void shutdown() override;
+
+    // False when the record file cannot be written.
+    bool startRecording(const std::string& path);
+
+private:
+    using Clock = std::chrono::steady_clock;
+
+    bool onWindowThread() const { return std::this_thread::get_id() == windowThread_; }
+    void wakeWindow() const;
+
+    // Window thread (window_loop.cpp).
+    void windowLoop();
+    bool handleEvent(const SDL_Event& event);  // false when the window was closed
+    void showGameFrame();
+    void showMessage();
+    void runTimer();
+    int waitTimeoutMs() const;
+    void showNow(PixelView frame);
+    void resetTexture();
+
+    // Game thread (wait_points.cpp).
+    void endWaitPoint();
+    [[noreturn]] void quit();
+    void deliverInput(std::int64_t frame);
+    void record(std::int64_t frame, const InputEvent& event);
+
+    BackendOptions options_;
+    std::uint32_t wakeEventType_;
+    std::thread::id windowThread_;
+    std::unique_ptr<AudioDevice> audio_;
+    std::unique_ptr<FontRenderer> font_;
+
+    WindowLink link_;
+    InputQueue input_;
+    std::atomic<bool> surfaceLost_{false};
+    std::atomic<bool> textureReady_{false};
+
+    // Window thread.
+    SdlWindow window_;
+    bool loopRunning_ = false;
+    bool textureLost_ = false;
+    mutable std::mutex timerMutex_;  // the game may start the timer while the loop runs
+    std::function<void()> timerHandler_;
+    int timerPeriodMs_ = 0;
+    Clock::time_point nextTick_{};
+
+    // Game thread (and the window thread before the game thread starts).
+    InputHandler* handler_ = nullptr;
+    WaitClock clock_;
+    FramePacer pacer_;
+    bool vsyncAt60_ = false;
+    bool framePending_ = false;  // handed over, not yet known to be on screen
+    Rect clip_{};
+    Point cursor_{};
+    bool cursorDelivered_ = false;
+    std::vector<InputEvent> arrived_;
+    std::ofstream record_;
+
+    std::thread game_;
+    std::atomic<bool> gameDone_{false};
+    std::exception_ptr gameError_;
+};
+
+}  // namespace platform::sdl

@@ -1,0 +1,91 @@
+// The game thread's wait points: presents and sleeps. Input reaches the game here and only here,
+// at the end of the wait once virtual time has advanced, exactly where the headless backend hands
+// over script events: that is what lets a recorded session replay exactly.
+#include <algorithm>
+
+#include "platform/sdl/sdl_platform.h"
+
+namespace platform::sdl {
+
+void SdlPlatform::present(PixelView frame, bool waitVerticalBlank) {
+    // The timer handler's frames (and any before the game thread runs) go straight to the screen.
+    if (onWindowThread()) {
+        showNow(frame);
+        return;
+    }
+    // The pacing below already keeps to one frame per refresh; the optional extra wait for the
+    // vertical blank has nothing left to wait for.
+    (void)waitVerticalBlank;
+    if (link_.closed()) quit();
+    // One frame in flight: the window thread shows frame N while the game draws frame N+1.
+    Clock::time_point deadline;
+    if (framePending_) {
+        const auto shown = link_.waitShown();
+        if (!shown) quit();
+        framePending_ = false;
+        deadline = vsyncAt60_ ? pacer_.afterRefresh(*shown) : pacer_.nextDeadline(Clock::now());
+    } else {
+        deadline = pacer_.nextDeadline(Clock::now());
+    }
+    std::this_thread::sleep_until(deadline);
+    framePending_ = link_.postFrame(frame);
+    clock_.advanceFrame();
+    endWaitPoint();
+}
+
+void SdlPlatform::sleep(int milliseconds) {
+    const auto duration = std::chrono::milliseconds(std::max(milliseconds, 0));
+    if (onWindowThread()) {
+        std::this_thread::sleep_for(duration);
+        if (!loopRunning_) {
+            // The game's own start-up, before its thread: virtual time runs as it does headless,
+            // and no input has been read yet.
+            clock_.advanceMs(milliseconds);
+            clock_.deliveryFrame();
+        }
+        return;
+    }
+    if (link_.closed()) quit();
+    if (!link_.waitFor(duration)) quit();
+    clock_.advanceMs(milliseconds);
+    endWaitPoint();
+}
+
+void SdlPlatform::endWaitPoint() {
+    if (link_.closed()) quit();
+    const std::int64_t frame = clock_.deliveryFrame();
+    if (frame >= 0) deliverInput(frame);
+    if (clock_.reached(options_.maxFrames)) throw QuitRequested{};
+}
+
+void SdlPlatform::quit() {
+    if (record_.is_open()) {
+        record_ << clock_.frame() << " quit\n";
+        record_.flush();
+    }
+    throw QuitRequested{};
+}
+
+void SdlPlatform::deliverInput(std::int64_t frame) {
+    Point pointer;
+    input_.take(arrived_, pointer);
+    pointer = clampToClip(pointer, clip_);
+    if (!cursorDelivered_ || pointer.x != cursor_.x || pointer.y != cursor_.y) {
+        cursor_ = pointer;
+        cursorDelivered_ = true;
+        record(frame, InputEvent::move(pointer));
+    }
+    for (const InputEvent& event : arrived_) {
+        record(frame, event);
+        if (!handler_) continue;
+        if (event.kind == InputEvent::Kind::Key) handler_->onKeyDown(event.virtualKey);
+        if (event.kind == InputEvent::Kind::Button) handler_->onMouseButton(event.button, event.pressed);
+    }
+    if (record_.is_open() && !arrived_.empty()) record_.flush();
+}
+
+void SdlPlatform::record(std::int64_t frame, const InputEvent& event) {
+    if (record_.is_open()) record_ << scriptLine(frame, event) << '\n';
+}
+
+}  // namespace platform::sdl

@@ -1,0 +1,116 @@
+// The window thread: the event loop, the 30 ms timer, and the frames and message boxes the game
+// thread asks for.
+#include <algorithm>
+
+#include "platform/sdl/event_translate.h"
+#include "platform/sdl/sdl_platform.h"
+
+namespace platform::sdl {
+
+namespace {
+constexpr int IDLE_WAIT_MS = 100;  // only a fallback: the game thread wakes the loop when it needs it
+}
+
+int SdlPlatform::run(std::function<void()> gameMain) {
+    loopRunning_ = true;
+    game_ = std::thread([this, gameMain = std::move(gameMain)] {
+        try {
+            gameMain();
+        } catch (const QuitRequested&) {
+        } catch (...) {
+            gameError_ = std::current_exception();
+        }
+        gameDone_ = true;
+        wakeWindow();
+    });
+    windowLoop();
+    // Closing the window ends the program promptly: the game thread leaves at its next wait point.
+    link_.close();
+    window_.close();
+    game_.join();
+    loopRunning_ = false;
+    if (gameError_) std::rethrow_exception(gameError_);
+    return 0;
+}
+
+void SdlPlatform::windowLoop() {
+    while (!gameDone_) {
+        SDL_Event event;
+        if (SDL_WaitEventTimeout(&event, waitTimeoutMs())) {
+            do {
+                if (!handleEvent(event)) return;
+            } while (SDL_PollEvent(&event));
+        }
+        showGameFrame();
+        showMessage();
+        if (link_.shutdownRequested()) return;
+        if (textureLost_) resetTexture();
+        runTimer();
+    }
+}
+
+bool SdlPlatform::handleEvent(const SDL_Event& event) {
+    const WindowAction action = translateEvent(event);
+    switch (action.kind) {
+    case WindowAction::Kind::None: break;
+    case WindowAction::Kind::Input: input_.push(action.input); break;
+    case WindowAction::Kind::PointerMoved: input_.movePointer(window_.pointerInGame()); break;
+    case WindowAction::Kind::ToggleFullscreen: window_.toggleFullscreen(); break;
+    case WindowAction::Kind::Quit: return false;
+    case WindowAction::Kind::ResetTexture:
+        surfaceLost_ = true;
+        resetTexture();
+        break;
+    case WindowAction::Kind::Redraw: window_.show(); break;
+    }
+    return true;
+}
+
+void SdlPlatform::showGameFrame() {
+    if (!link_.takeFrame([this](PixelView frame) { window_.upload(frame); })) return;
+    window_.show();
+    link_.frameShown(Clock::now());
+}
+
+void SdlPlatform::showMessage() {
+    if (auto message = link_.takeMessage()) {
+        window_.showMessage(message->title.c_str(), message->text.c_str());
+        link_.messageClosed();
+    }
+}
+
+// Retried every turn of the loop until a texture can be made again.
+void SdlPlatform::resetTexture() {
+    textureLost_ = !window_.rebuildTexture();
+    textureReady_ = !textureLost_;
+    link_.screenReplaced();
+}
+
+void SdlPlatform::runTimer() {
+    std::function<void()> handler;
+    {
+        std::lock_guard lock(timerMutex_);
+        const Clock::time_point now = Clock::now();
+        if (!timerHandler_ || now < nextTick_) return;
+        const auto period = std::chrono::milliseconds(timerPeriodMs_);
+        nextTick_ += period;
+        if (nextTick_ < now) nextTick_ = now + period;  // ticks missed while busy are not made up
+        handler = timerHandler_;
+    }
+    handler();
+}
+
+int SdlPlatform::waitTimeoutMs() const {
+    std::lock_guard lock(timerMutex_);
+    if (!timerHandler_) return IDLE_WAIT_MS;
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(nextTick_ - Clock::now()).count();
+    return static_cast<int>(std::clamp<long long>(left, 0, IDLE_WAIT_MS));
+}
+
+void SdlPlatform::showNow(PixelView frame) {
+    window_.upload(frame);
+    window_.show();
+    link_.screenReplaced();
+}
+
+}  // namespace platform::sdl
