@@ -42,7 +42,8 @@ void showStartupPicture() {
     for (int pass = 0; pass < 2; ++pass) {
         FillSurface(primarySurface, PackColor(31, 31, 31));
         PresentFrontBuffer();
-        DrawImage(backBuffer, picture, screenWidth / 2 - picture.width / 2, screenHeight / 2 - picture.height / 2);
+        DrawImage(backBuffer, picture, screenWidth / 2 - picture.width / 2,
+                  screenHeight / 2 - picture.height / 2);
         PresentFrameNoWait();
     }
     machine.sleep(100);

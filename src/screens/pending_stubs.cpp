@@ -1,7 +1,8 @@
 // TEMPORARY: stand-ins for the world and battle code until their branches are merged. This file
 // is deleted then.
-#include "battle/battle_state.h"
 #include "screens/pending_stubs.h"
+
+#include "battle/battle_state.h"
 
 namespace {
 thread_local std::uint32_t randState = 1;

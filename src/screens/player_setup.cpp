@@ -68,7 +68,8 @@ void drawSetupScreen() {
     Player& p = players[numPlayers - 1];
 
     StretchImage(backBuffer, raznoe[0].surface.get());
-    DrawImage(backBuffer, raznoe[animCounters.flagFrame + BANNER_FRAMES_PER_COLOUR * p.colour], w / 2 + 20, 2 * t - 40);
+    DrawImage(backBuffer, raznoe[animCounters.flagFrame + BANNER_FRAMES_PER_COLOUR * p.colour], w / 2 + 20,
+              2 * t - 40);
 
     const ImageEntry& colourButton = raznoe[COLOUR_BUTTON_IMAGE];
     DrawImage(backBuffer, colourButton, w / 2 - 40, 2 * t);

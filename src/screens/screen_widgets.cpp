@@ -17,7 +17,8 @@ bool pointerOn(const ImageEntry& image, int x, int y) {
                          static_cast<std::int16_t>(cursorPos.y - 4), image, x, y);
 }
 
-void drawShadowedText(int x, int y, std::string_view text, std::uint32_t shadowColour, std::uint32_t textColour) {
+void drawShadowedText(int x, int y, std::string_view text, std::uint32_t shadowColour,
+                      std::uint32_t textColour) {
     DrawTextCentered(x, y, text, shadowColour);
     DrawTextCentered(x - 1, y - 1, text, textColour);
 }

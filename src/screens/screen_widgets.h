@@ -18,4 +18,5 @@ void drawPointer();
 // Whether the pointer's hit image, at (cursor - 4, cursor - 4), touches image placed at (x, y).
 bool pointerOn(const ImageEntry& image, int x, int y);
 // The shadow at (x, y), the text one pixel up and to the left; both centred on x.
-void drawShadowedText(int x, int y, std::string_view text, std::uint32_t shadowColour, std::uint32_t textColour);
+void drawShadowedText(int x, int y, std::string_view text, std::uint32_t shadowColour,
+                      std::uint32_t textColour);

@@ -117,7 +117,7 @@ TEST_F(GameBinary, ScriptedSessionIsDeterministicAndShowsItsFrames) {
     EXPECT_TRUE(has(stats, "\"exit\": \"game-exit\"")) << stats;
     EXPECT_TRUE(has(stats, "\"error_boxes\": []")) << stats;
     EXPECT_TRUE(has(stats, "\"sounds_played\": {\"17\": 1}")) << "the hover; a click on no item is silent\n"
-                                                             << stats;
+                                                              << stats;
 
     // The start-up picture on white, with the prompt under it (5-5-5 white is 0x7FFF).
     const std::vector<std::uint16_t> a = loadShot(dir / "a.png", 1);

@@ -126,7 +126,8 @@ TEST_F(GameFlow, StartUpPictureStaysOnWhiteWithThePromptUnderIt) {
     EXPECT_EQ(shown[middleY * 640 + middleX], middle);
     const ImageEntry& prompt = raznoe[466];
     const int qy = 480 / 5 * 4 - prompt.height / 2;
-    EXPECT_EQ(shown[(qy + prompt.height / 2) * 640 + 320], prompt.surface->row(prompt.height / 2)[prompt.width / 2]);
+    EXPECT_EQ(shown[(qy + prompt.height / 2) * 640 + 320],
+              prompt.surface->row(prompt.height / 2)[prompt.width / 2]);
 }
 
 TEST_F(GameFlow, MenuDrawsOneRandomNumberPerFrame) {

@@ -185,16 +185,28 @@ TEST_F(PlayerSetup, EscapeReturnsToTheMenuWithTheEnteredPlayersKept) {
     const ImageEntry& next = raznoe[455];
     machine.onPresent = [&](int n) {
         switch (n) {
-            case 2: OnKeyDown(0x08); break;
-            case 3: OnKeyDown('A'); break;
-            case 4: OnKeyDown('L'); break;
+            case 2:
+                OnKeyDown(0x08);
+                break;
+            case 3:
+                OnKeyDown('A');
+                break;
+            case 4:
+                OnKeyDown('L');
+                break;
             case 5:
                 machine.cursor = {NEXT_X + next.width / 2, BUTTON_Y + next.height / 2};
                 OnLButtonDown();
                 break;
-            case 6: OnLButtonUp(); break;
-            case 7: OnKeyDown('B'); break;
-            case 8: OnKeyDown(VK_ESCAPE); break;
+            case 6:
+                OnLButtonUp();
+                break;
+            case 7:
+                OnKeyDown('B');
+                break;
+            case 8:
+                OnKeyDown(VK_ESCAPE);
+                break;
         }
     };
     EXPECT_EQ(playerSetup(), 0);

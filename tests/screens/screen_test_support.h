@@ -16,6 +16,7 @@
 #include "gfx/images.h"
 #include "gfx/text.h"
 #include "platform/audio_device.h"
+#include "platform/silent_audio.h"
 
 // Presents and sleeps are where input reaches the game: the hooks stand for a person's hands.
 class ScreenPlatform : public TestPlatform {
@@ -59,11 +60,11 @@ protected:
         screenHeight = 480;
         pixelFormat = 2;
         fontHeight = 12;
+        soundSystem.attach(machine.audio());
         InitDisplay();
         if (!raznoe) AllocateImageTables();
         LoadStartupImages();
         LoadGameImages();
-        soundSystem.attach(machine.audio());
         soundSystem.LoadSoundBank("sound.sdf", 11);
         soundVolume = 10000;
         inputState.lastKeyDown = 0;
@@ -71,7 +72,12 @@ protected:
         cursorPos = {};
         machine.errorBoxes.clear();
     }
-    void TearDown() override { std::filesystem::current_path(previousDir); }
+    void TearDown() override {
+        // The sound system is global; the test's mixer is not.
+        static platform::SilentAudio none;
+        soundSystem.attach(none);
+        std::filesystem::current_path(previousDir);
+    }
 
     // Puts the pointer at (x, y) as the game's next cursor read will see it.
     void pointAt(int x, int y) {
