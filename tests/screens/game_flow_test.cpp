@@ -68,11 +68,14 @@ TEST_F(GameFlow, HoveredItemStandsOnTwoOffsetCopies) {
     drawMenuOnce();
     const ImageEntry& item = raznoe[447];
     EXPECT_TRUE(shownAt(item, ITEM_X, ITEM_Y + 50));
-    // The copy at +10 shows below and right of the item itself.
-    const int x = ITEM_X + item.width + 9;
-    const int y = ITEM_Y + 50 + item.height + 9;
-    EXPECT_EQ(backBuffer->row(y)[x], item.surface->row(item.height - 1)[item.width - 1]);
-    EXPECT_EQ(backBuffer->row(ITEM_Y + item.height + 9)[ITEM_X + item.width + 9], 0)
+    // Under the item's bottom row the +5 copy's bottom row shows, and 5 rows further the +10 copy's.
+    const std::uint16_t bottom = item.surface->row(item.height - 1)[item.width / 2];
+    ASSERT_NE(bottom, 0);
+    const int y = ITEM_Y + 50 + item.height - 1;
+    EXPECT_EQ(backBuffer->row(y + 5)[ITEM_X + item.width / 2 + 5], bottom);
+    EXPECT_EQ(backBuffer->row(y + 10)[ITEM_X + item.width / 2 + 10], bottom);
+    const int y0 = ITEM_Y + raznoe[446].height - 1;
+    EXPECT_EQ(backBuffer->row(y0 + 5)[ITEM_X + raznoe[446].width / 2 + 5], 0)
         << "the item that is not hovered has no copies";
 }
 
