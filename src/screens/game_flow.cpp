@@ -1,65 +1,150 @@
 #include "screens/game_flow.h"
 
-#include <cstdint>
-
+#include "app/error_box.h"
 #include "app/input.h"
 #include "app/settings.h"
-#include "battle/player.h"
+#include "audio/sound_system.h"
+#include "battle/battle_state.h"
 #include "gfx/display.h"
+#include "gfx/draw.h"
+#include "gfx/front_buffer.h"
+#include "gfx/images.h"
 #include "platform/platform.h"
+#include "screens/pending_stubs.h"
+#include "screens/screen_widgets.h"
+#include "screens/screens.h"
 
 namespace {
 
-// SELF-CHECK LOOP: the start-up picture, loading and the main menu take this place. Until then
-// it shows that the display, the pixel layout, the pointer and the keys work: one block per player
-// colour, the pointer as a cross, a bar per pressed mouse button, a block per selectable weapon
-// step. Escape leaves the program as the menu's exit does.
+constexpr int STARTUP_IMAGE = 0;
+constexpr int PRESS_A_KEY_IMAGE = 466;
+constexpr int MENU_BACKGROUND_IMAGE = 384;
+constexpr int FIRST_MENU_ITEM_IMAGE = 446;
+constexpr int MENU_ITEM_COUNT = 3;
+constexpr int MENU_ITEM_STEP = 50;
+constexpr std::int16_t MENU_NEW_GAME = 0;
+constexpr std::int16_t MENU_TITLE = 1;
+constexpr std::int16_t MENU_EXIT = 2;
+constexpr std::int32_t VK_SPACE = 0x20;
 
-struct Rgb {
-    std::uint32_t r, g, b;
-};
-// The player colours, components above 31 included, packed as they stand.
-constexpr Rgb playerColours[5] = {{60, 0, 0}, {0, 0, 60}, {60, 60, 60}, {0, 60, 0}, {60, 60, 0}};
+std::int32_t lastKey() { return inputState.lastKeyDown.load(std::memory_order_relaxed); }
+std::uint8_t leftButton() { return inputState.leftButton.load(std::memory_order_relaxed); }
+void clearInputs() {
+    inputState.lastKeyDown.store(0, std::memory_order_relaxed);
+    inputState.leftButton.store(0, std::memory_order_relaxed);
+}
 
-void drawSelfCheckFrame() {
-    const int w = screenWidth;
-    const int h = screenHeight;
-    FillSurface(backBuffer, PackColor(2, 2, 6));
-    const int blockWidth = w / 6;
-    for (int i = 0; i < 5; ++i) {
-        const Rgb& c = playerColours[i];
-        const int left = blockWidth / 6 + i * (blockWidth + blockWidth / 6);
-        FillRect(backBuffer, PackColor(c.r, c.g, c.b), {left, h / 6, left + blockWidth, h / 3});
+// White, with the start-up picture in the middle, while the rest of the data loads.
+void showStartupPicture() {
+    platform::Platform& machine = platform::get();
+    machine.sleep(100);
+    const ImageEntry& picture = raznoe[STARTUP_IMAGE];
+    for (int pass = 0; pass < 2; ++pass) {
+        FillSurface(primarySurface, PackColor(31, 31, 31));
+        PresentFrontBuffer();
+        DrawImage(backBuffer, picture, screenWidth / 2 - picture.width / 2,
+                  screenHeight / 2 - picture.height / 2);
+        PresentFrameNoWait();
     }
-    const std::uint32_t white = PackColor(31, 31, 31);
-    if (inputState.leftButton.load(std::memory_order_relaxed))
-        FillRect(backBuffer, white, {w / 6, h / 2, w / 2 - 4, h / 2 + 8});
-    if (inputState.rightButton.load(std::memory_order_relaxed))
-        FillRect(backBuffer, white, {w / 2 + 4, h / 2, w * 5 / 6, h / 2 + 8});
-    const int weapon = selectedWeapon.load(std::memory_order_relaxed);
-    for (int i = 0; i <= weapon; ++i)
-        FillRect(backBuffer, PackColor(31, 20, 0),
-                 {w / 6 + i * 12, h * 2 / 3, w / 6 + i * 12 + 8, h * 2 / 3 + 8});
-    // The cross lies inside the screen: the cursor is confined 5 pixels from every edge.
-    const int x = cursorPos.x;
-    const int y = cursorPos.y;
-    FillRect(backBuffer, white, {x - 4, y, x + 5, y + 1});
-    FillRect(backBuffer, white, {x, y - 4, x + 1, y + 5});
+    machine.sleep(100);
+}
+
+void loadGameData() {
+    soundVolume = 10000;
+    LoadGameImages();
+    if (!soundSystem.LoadSoundBank("sound.sdf", 11)) errorBox("error load music game");
+    loadLevels();
+    BuildPanelTexture();
+    initPlayers();
+}
+
+// Only an input made after loading counts: the screen is shown once more, which takes in what
+// arrived during loading, and that is thrown away before the wait.
+void waitForFirstInput() {
+    if (gameConfig.screenMode != 0) {
+        const ImageEntry& prompt = raznoe[PRESS_A_KEY_IMAGE];
+        DrawImage(primarySurface, prompt, screenWidth / 2 - prompt.width / 2,
+                  screenHeight / 5 * 4 - prompt.height / 2);
+    }
+    PresentFrontBuffer();
+    clearInputs();
+    while (leftButton() == 0) {
+        platform::get().sleep(10);
+        if (lastKey() != 0) break;
+    }
+    clearInputs();
+}
+
+void newGame() {
+    inputState.lastKeyDown.store(0, std::memory_order_relaxed);
+    newGameReset();
+    if (playerSetup() == 1) {
+        runBattle();
+        inputState.lastKeyDown.store(0, std::memory_order_relaxed);
+    }
+}
+
+void exitGame() {
+    // The music device was never opened, so closing it is nothing; the display and the window go.
+    platform::get().shutdown();
+}
+
+enum class MenuResult { NewGame, Exit };
+
+// The menu's frames until the player starts a game or leaves.
+MenuResult runMenu() {
+    soundSystem.PlayMusic("tan.xm");
+    menuChoice = MENU_NONE;
+    for (;;) {
+        PresentFrame();
+        RestoreLostSurfaces();
+        StretchImage(backBuffer, raznoe[MENU_BACKGROUND_IMAGE].surface.get());
+        readCursor();
+        drawMenuFrame();
+        // Never seeded: these draws, one per menu frame, are what make one run's battles differ
+        // from another's.
+        gameRand();
+        // The click is not taken: while the button stays down over an item, it acts again.
+        if (leftButton() == 1) {
+            if (menuChoice != MENU_NONE) playSoundEffect(CLICK_SOUND);
+            if (menuChoice == MENU_NEW_GAME) return MenuResult::NewGame;
+            if (menuChoice == MENU_TITLE) showTitleScreen();
+            if (menuChoice == MENU_EXIT) return MenuResult::Exit;
+        }
+        if (lastKey() == VK_ESCAPE) return MenuResult::Exit;
+        if (lastKey() == VK_SPACE) return MenuResult::NewGame;
+    }
 }
 
 }  // namespace
 
-void gameFlowMain(CMainFrame*) {
-    // Every weapon in stock for the first player, so that each digit key shows its choice.
-    for (std::int16_t& stock : players[0].ammo) stock = UNLIMITED_AMMO;
-    inputState.lastKeyDown.store(0, std::memory_order_relaxed);
-    for (;;) {
-        PresentFrame();
-        RestoreLostSurfaces();
-        readCursor();
-        drawSelfCheckFrame();
-        if (inputState.lastKeyDown.load(std::memory_order_relaxed) == VK_ESCAPE) break;
+void drawMenu() {
+    const int x = screenWidth / 10;
+    int y = screenHeight / 3;
+    bool hit = false;
+    for (std::int16_t i = 0; i < MENU_ITEM_COUNT; ++i, y += MENU_ITEM_STEP) {
+        const ImageEntry& item = raznoe[FIRST_MENU_ITEM_IMAGE + i];
+        if (pointerOn(item, x, y)) {
+            if (menuChoice != i) playSoundEffect(HOVER_SOUND);
+            menuChoice = i;
+            hit = true;
+            DrawImage(backBuffer, item, x + 10, y + 10);
+            DrawImage(backBuffer, item, x + 5, y + 5);
+        }
+        DrawImage(backBuffer, item, x, y);
     }
-    // The exit: the music device was never opened; the display and the window close.
-    platform::get().shutdown();
+    if (!hit) menuChoice = MENU_NONE;
+}
+
+void drawMenuFrame() {
+    drawMenu();
+    drawPointer();
+}
+
+void gameFlowMain(CMainFrame*) {
+    showStartupPicture();
+    loadGameData();
+    waitForFirstInput();
+    while (runMenu() == MenuResult::NewGame) newGame();
+    exitGame();
 }

@@ -4,3 +4,9 @@
 class CMainFrame;
 
 void gameFlowMain(CMainFrame* window);
+
+// The three menu items, the hovered one standing on two offset copies of itself; sets menuChoice
+// and plays the hover sound when the pointer comes onto another item.
+void drawMenu();
+// drawMenu, then the pointer.
+void drawMenuFrame();

@@ -1,0 +1,149 @@
+// Before a game: names, roles and banner colours, one player after another.
+#include "screens/player_setup.h"
+
+#include "app/input.h"
+#include "app/settings.h"
+#include "audio/sound_system.h"
+#include "battle/battle_state.h"
+#include "battle/player.h"
+#include "gfx/display.h"
+#include "gfx/draw.h"
+#include "gfx/images.h"
+#include "gfx/text.h"
+#include "screens/screen_widgets.h"
+#include "screens/screens.h"
+
+std::int32_t setupDone = 0;
+
+namespace {
+
+constexpr int COLOUR_COUNT = 5;
+constexpr int COLOUR_BUTTON_IMAGE = 2;
+constexpr int HUMAN_BUTTON_IMAGE = 439;  // the computer's is the one before it
+constexpr int PLAY_BUTTON_IMAGE = 440;
+constexpr std::int16_t NEXT_BUTTON_AT_REST = 455;
+constexpr int BANNER_FRAMES_PER_COLOUR = 10;
+constexpr std::int32_t VK_BACK = 0x08;
+constexpr std::int32_t VK_SPACE = 0x20;
+constexpr std::uint32_t SHADOW = 0x00000F;
+constexpr std::uint32_t BUTTON_TEXT = 0x000FFF;
+
+// Takes a click on the button placed at (x, y): the click sound, and the button is down no more.
+bool takeClickOn(const ImageEntry& image, int x, int y) {
+    if (!pointerOn(image, x, y) || inputState.leftButton.load(std::memory_order_relaxed) != 1) return false;
+    playSoundEffect(CLICK_SOUND);
+    inputState.leftButton.store(0, std::memory_order_relaxed);
+    return true;
+}
+
+bool isNameCharacter(std::int32_t key) {
+    return (key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9') || key == VK_SPACE;
+}
+
+void takeKey() {
+    inputState.lastKeyDown.store(0, std::memory_order_relaxed);
+    playSoundEffect(CLICK_SOUND);
+}
+
+}  // namespace
+
+void stepPlayerColour(int k) {
+    if (k < 0 || k >= MAX_PLAYERS) return;
+    std::int16_t& colour = players[k].colour;
+    // The five records hold at most four other colours, so a free one is always found.
+    auto taken = [&] {
+        for (int j = 0; j < k; ++j)
+            if (players[j].colour == colour) return true;
+        return false;
+    };
+    do {
+        colour = static_cast<std::int16_t>((colour + 1) % COLOUR_COUNT);
+    } while (taken());
+}
+
+void drawSetupScreen() {
+    const int w = screenWidth;
+    const int h = screenHeight;
+    const int t = h / 10;
+    Player& p = players[numPlayers - 1];
+
+    StretchImage(backBuffer, raznoe[0].surface.get());
+    DrawImage(backBuffer, raznoe[animCounters.flagFrame + BANNER_FRAMES_PER_COLOUR * p.colour], w / 2 + 20,
+              2 * t - 40);
+
+    const ImageEntry& colourButton = raznoe[COLOUR_BUTTON_IMAGE];
+    DrawImage(backBuffer, colourButton, w / 2 - 40, 2 * t);
+    if (takeClickOn(colourButton, w / 2 - 40, 2 * t)) stepPlayerColour(numPlayers - 1);
+
+    drawShadowedText(w / 2, 2 * t + 55, "YOUR NAME:", SHADOW, 0x0FFFFF);
+    drawShadowedText(w / 2, 2 * t + 55 + fontHeight, p.name, SHADOW, 0xFFFFFF);
+
+    const ImageEntry& roleButton = raznoe[HUMAN_BUTTON_IMAGE - p.isComputer];
+    DrawImage(backBuffer, roleButton, w / 2 - 20, 6 * t);
+    if (takeClickOn(roleButton, w / 2 - 20, 6 * t)) p.isComputer = p.isComputer == 0 ? 1 : 0;
+    drawShadowedText(w / 2, 6 * t + 40, p.isComputer == 0 ? "HUMAN" : "COMPUTER", SHADOW, 0xFFFFFF);
+
+    if (numPlayers > 1) {
+        const ImageEntry& playButton = raznoe[PLAY_BUTTON_IMAGE];
+        DrawImage(backBuffer, playButton, w / 4 - 20, 9 * t - 5);
+        if (takeClickOn(playButton, w / 4 - 20, 9 * t - 5)) setupDone = 1;
+        drawShadowedText(w / 4, 9 * t - fontHeight - 5, "PLAY GAME", SHADOW, BUTTON_TEXT);
+    }
+
+    if (numPlayers != MAX_PLAYERS) {
+        std::int16_t& frame = animCounters.shopFrame;
+        const ImageEntry& nextButton = raznoe[frame];
+        const int x = 3 * (w / 4) - 20;
+        DrawImage(backBuffer, nextButton, x, 9 * t - 5);
+        // While the button's animation runs it takes no click.
+        if (frame == NEXT_BUTTON_AT_REST && takeClickOn(nextButton, x, 9 * t - 5)) {
+            ++numPlayers;
+            frame = NEXT_BUTTON_AT_REST + 1;
+            stepPlayerColour(numPlayers - 1);
+        }
+        drawShadowedText(3 * (w / 4), 9 * t - fontHeight - 5, "NEXT OPPONENT", SHADOW, BUTTON_TEXT);
+    }
+
+    drawPointer();
+}
+
+bool handleSetupKey() {
+    const std::int32_t key = inputState.lastKeyDown.load(std::memory_order_relaxed);
+    std::string& name = players[numPlayers - 1].name;
+    if (key == VK_BACK) {
+        name.clear();
+        takeKey();
+    } else if (isNameCharacter(key) && name.size() < MAX_NAME_LENGTH) {
+        // A key refused by a full name stays in lastKeyDown.
+        name.push_back(static_cast<char>(key));
+        takeKey();
+    } else if (key == VK_ESCAPE) {
+        playSoundEffect(CLICK_SOUND);
+        inputState.lastKeyDown.store(0, std::memory_order_relaxed);
+        return true;
+    }
+    return false;
+}
+
+int playerSetup() {
+    numPlayers = 1;
+    animCounters.flagFrame = 37;
+    setupDone = 0;
+    resetAnimCounters();
+    BuildPanelTexture();
+    // The start-up picture's entry becomes this screen's canvas.
+    DrawPanel(raznoe[0].surface.get(), 0, 0, 610, 450);
+
+    for (;;) {
+        PresentFrame();
+        readCursor();
+        RestoreLostSurfaces();
+        if (++battleState.frameThird > 2) {
+            battleState.frameThird = 0;
+            animationTick();
+        }
+        drawSetupScreen();
+        if (handleSetupKey()) return 0;
+        if (setupDone == 1) return 1;
+    }
+}

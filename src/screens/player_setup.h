@@ -1,0 +1,17 @@
+// The player set-up screen's parts, beyond playerSetup itself (screens.h).
+#pragma once
+
+#include <cstdint>
+
+constexpr int MAX_NAME_LENGTH = 12;
+
+// Set by a click on "PLAY GAME".
+extern std::int32_t setupDone;
+
+// One frame of the screen into the back buffer, with the clicks on its buttons.
+void drawSetupScreen();
+// The key of this frame for the player being edited; true when it was Escape.
+bool handleSetupKey();
+// The next colour for player record k that none of the records before it has; always at least
+// one step, even when the present colour is free.
+void stepPlayerColour(int k);

@@ -1,0 +1,44 @@
+// The player table at start-up and at every new game.
+#include <string>
+
+#include "battle/player.h"
+#include "screens/screens.h"
+
+namespace {
+
+// What every game starts from; names and roles are not touched.
+void clearForGame(Player& p, int index) {
+    p.x = 0;
+    p.y = 0;
+    p.fallSpeed = 0;
+    p.colour = static_cast<std::int16_t>(index);
+    p.isDead = 0;
+    p.damage = 0;
+    p.shieldHits = 0;
+    p.money = 0;
+    p.wins = 0;
+}
+
+// A new game's stock: MISSILE without limit, one GRENADE, one GROUND DEFENSE, ten GIMLETs.
+constexpr std::int16_t NEW_GAME_AMMO[WEAPON_COUNT] = {UNLIMITED_AMMO, 0, 1, 0, 0, 0, 0, 1, 0, 10};
+
+}  // namespace
+
+void initPlayers() {
+    for (int i = 0; i < MAX_PLAYERS; ++i) {
+        Player& p = players[i];
+        clearForGame(p, i);
+        p.isComputer = 0;
+        for (std::int16_t& stock : p.ammo) stock = 0;
+        p.ammo[0] = UNLIMITED_AMMO;
+        p.name = "NONAME 0" + std::to_string(i + 1);
+    }
+}
+
+void newGameReset() {
+    for (int i = 0; i < MAX_PLAYERS; ++i) {
+        Player& p = players[i];
+        clearForGame(p, i);
+        for (int w = 0; w < WEAPON_COUNT; ++w) p.ammo[w] = NEW_GAME_AMMO[w];
+    }
+}

@@ -1,0 +1,24 @@
+#include "screens/screen_widgets.h"
+
+#include "app/input.h"
+#include "gfx/display.h"
+#include "gfx/draw.h"
+#include "gfx/overlap.h"
+#include "gfx/text.h"
+
+void drawPointer() {
+    const ImageEntry& pointer = raznoe[POINTER_IMAGE];
+    DrawImageClipped(backBuffer, pointer, cursorPos.x - pointer.width / 2, cursorPos.y - pointer.height / 2);
+}
+
+bool pointerOn(const ImageEntry& image, int x, int y) {
+    // The cursor's coordinates are taken as signed 16-bit values.
+    return ImagesOverlap(raznoe[POINTER_HIT_IMAGE], static_cast<std::int16_t>(cursorPos.x - 4),
+                         static_cast<std::int16_t>(cursorPos.y - 4), image, x, y);
+}
+
+void drawShadowedText(int x, int y, std::string_view text, std::uint32_t shadowColour,
+                      std::uint32_t textColour) {
+    DrawTextCentered(x, y, text, shadowColour);
+    DrawTextCentered(x - 1, y - 1, text, textColour);
+}

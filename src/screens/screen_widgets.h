@@ -1,0 +1,22 @@
+// The pieces the menu and the screens share: the mouse pointer, its hit test against a button,
+// and text with its shadow.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "gfx/images.h"
+
+constexpr int POINTER_IMAGE = 14;
+constexpr int POINTER_HIT_IMAGE = 15;
+// The menu's hover sound, and the click of every button and key the screens take.
+constexpr int HOVER_SOUND = 17;
+constexpr int CLICK_SOUND = 18;
+
+// The pointer picture centred on cursorPos, clipped to the screen.
+void drawPointer();
+// Whether the pointer's hit image, at (cursor - 4, cursor - 4), touches image placed at (x, y).
+bool pointerOn(const ImageEntry& image, int x, int y);
+// The shadow at (x, y), the text one pixel up and to the left; both centred on x.
+void drawShadowedText(int x, int y, std::string_view text, std::uint32_t shadowColour,
+                      std::uint32_t textColour);

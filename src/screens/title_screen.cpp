@@ -1,0 +1,68 @@
+#include "screens/title_screen.h"
+
+#include "app/input.h"
+#include "app/settings.h"
+#include "audio/sound_system.h"
+#include "gfx/display.h"
+#include "gfx/draw.h"
+#include "gfx/text.h"
+#include "screens/screen_widgets.h"
+#include "screens/screens.h"
+
+const std::array<std::string_view, TITLE_LINE_COUNT> TITLE_LINES = {
+    "",
+    "RAMPARO v1.1",
+    "",
+    "DEVELOPER OF THE GAME:",
+    "THE RAMPARO TEAM",
+    "HOME PAGE: WWW.RAMPARO.EXAMPLE",
+    "E-MAIL: TEAM@RAMPARO.EXAMPLE",
+    "",
+    "PROGRAMMERS:",
+    "THE RAMPARO GAME CODE TEAM",
+    "THE RAMPARO TOOLS TEAM",
+    "",
+    "ARTIST:",
+    "THE RAMPARO PICTURE GENERATOR",
+    "",
+};
+
+namespace {
+constexpr int HOME_PAGE_LINE = 5;
+constexpr int EMAIL_LINE = 6;
+}  // namespace
+
+std::uint32_t titleLineColour(int line) {
+    return line == HOME_PAGE_LINE || line == EMAIL_LINE ? 0xFF9F9F : 0x0FFF0F;
+}
+
+void drawTitleBackground() {
+    const int w = screenWidth;
+    const int h = screenHeight;
+    const int band = h / 20;
+    for (int i = 0; i < 20; ++i)
+        FillRect(backBuffer, PackColor(31 - i, 10, i), {0, i * band, w, (i + 1) * band});
+    FillRect(backBuffer, PackColor(10, 10, 21), {0, h - 20, w, h});
+}
+
+void showTitleScreen() {
+    inputState.leftButton.store(0, std::memory_order_relaxed);
+    inputState.lastKeyDown.store(0, std::memory_order_relaxed);
+    const int w = screenWidth;
+    const int h = screenHeight;
+    for (;;) {
+        drawTitleBackground();
+        DrawPanel(backBuffer, 0, 0, w - 30, h - 30);
+        for (int i = 0; i < TITLE_LINE_COUNT; ++i)
+            drawShadowedText(w / 2, 20 + i * fontHeight, TITLE_LINES[i], 0x0F0F0F, titleLineColour(i));
+        PresentFrame();
+        RestoreLostSurfaces();
+        if (inputState.lastKeyDown.load(std::memory_order_relaxed) != 0 ||
+            inputState.leftButton.load(std::memory_order_relaxed) != 0) {
+            inputState.leftButton.store(0, std::memory_order_relaxed);
+            inputState.lastKeyDown.store(0, std::memory_order_relaxed);
+            playSoundEffect(CLICK_SOUND);
+            return;
+        }
+    }
+}
