@@ -10,7 +10,8 @@
 #include "gfx/front_buffer.h"
 #include "gfx/images.h"
 #include "platform/platform.h"
-#include "screens/pending_stubs.h"
+#include "battle/random.h"
+#include "world/level_file.h"
 #include "screens/screen_widgets.h"
 #include "screens/screens.h"
 

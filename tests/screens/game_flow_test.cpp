@@ -3,7 +3,8 @@
 #include "battle/player.h"
 #include "gfx/draw.h"
 #include "screen_test_support.h"
-#include "screens/pending_stubs.h"
+#include "battle/random.h"
+#include "world/level_file.h"
 #include "screens/screens.h"
 
 namespace {
