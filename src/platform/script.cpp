@@ -112,8 +112,10 @@ std::string parseLine(const std::vector<std::string_view>& words, ScriptEvent& e
         if (!words[2].ends_with(".png"))
             return "screenshot file '" + std::string(words[2]) + "' must end in .png";
         event.file = words[2];
-    } else if (command == "lose-surfaces" || command == "quit") {
-        event.kind = command == "quit" ? ScriptEvent::Kind::Quit : ScriptEvent::Kind::LoseSurfaces;
+    } else if (command == "hash" || command == "lose-surfaces" || command == "quit") {
+        event.kind = command == "hash"    ? ScriptEvent::Kind::Hash
+                     : command == "quit" ? ScriptEvent::Kind::Quit
+                                         : ScriptEvent::Kind::LoseSurfaces;
         if (auto e = wantArgs(0, "no arguments"); !e.empty()) return e;
     } else {
         return "unknown command '" + std::string(command) + "'";
@@ -184,6 +186,8 @@ std::string formatScriptEvent(const ScriptEvent& event) {
             return out + " release" + button;
         case ScriptEvent::Kind::Screenshot:
             return out + " screenshot " + event.file;
+        case ScriptEvent::Kind::Hash:
+            return out + " hash";
         case ScriptEvent::Kind::LoseSurfaces:
             return out + " lose-surfaces";
         case ScriptEvent::Kind::Quit:

@@ -13,7 +13,7 @@
 namespace platform {
 
 struct ScriptEvent {
-    enum class Kind { Key, Move, Press, Release, Click, Screenshot, LoseSurfaces, Quit };
+    enum class Kind { Key, Move, Press, Release, Click, Screenshot, Hash, LoseSurfaces, Quit };
     std::int64_t frame = 0;
     std::int64_t period = 0;  // 0: once
     Kind kind = Kind::Quit;

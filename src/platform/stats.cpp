@@ -26,6 +26,17 @@ std::string quoted(const std::string& text) {
     return out + "\"";
 }
 
+// Sixteen hex digits in quotes: JSON numbers cannot hold every 64-bit value.
+std::string hashText(std::uint64_t hash) {
+    char text[24];
+    std::snprintf(text, sizeof text, "\"%016llx\"", static_cast<unsigned long long>(hash));
+    return text;
+}
+
+std::string hashAt(const std::pair<std::int64_t, std::uint64_t>& entry) {
+    return "{\"frame\": " + std::to_string(entry.first) + ", \"hash\": " + hashText(entry.second) + "}";
+}
+
 std::string number(double value) {
     char text[32];
     std::snprintf(text, sizeof text, "%.3f", value);
@@ -55,6 +66,8 @@ std::string statsJson(const RunStats& stats) {
     sounds += "}";
     const std::pair<const char*, std::string> fields[] = {
         {"frames", std::to_string(stats.frames)},
+        {"frame_hash", hashText(stats.frameHash)},
+        {"frame_hashes", list(stats.frameHashes, hashAt)},
         {"battles", std::to_string(stats.battles)},
         {"error_boxes", list(stats.errorBoxes, quoted)},
         {"sounds_played", sounds},

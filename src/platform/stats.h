@@ -4,12 +4,16 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace platform {
 
 struct RunStats {
     std::int64_t frames = 0;              // frames presented
+    std::uint64_t frameHash = 0;          // every presented frame, chained in order
+    // The hash of the frame on screen at each script "hash" command: (frame, hash).
+    std::vector<std::pair<std::int64_t, std::uint64_t>> frameHashes;
     int battles = 0;                      // battles played to their end
     std::vector<std::string> errorBoxes;  // texts, in order
     std::map<int, int> soundsPlayed;      // sound id -> times started

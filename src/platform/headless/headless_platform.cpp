@@ -12,6 +12,7 @@
 #include "platform/audio_device.h"
 #include "platform/backends.h"
 #include "platform/font.h"
+#include "platform/headless/frame_hash.h"
 #include "platform/headless/script_player.h"
 #include "platform/png.h"
 #include "platform/stats.h"
@@ -44,6 +45,8 @@ public:
     void present(PixelView frame, bool) override {
         stats.frameMs.push_back(threadCpuMs() - frameStartMs);
         shown = frame;
+        shownHash = frameHash(frame);
+        stats.frameHash = chainFrameHash(stats.frameHash, shownHash);
         ++stats.frames;
         advance(UNITS_PER_FRAME);
         frameStartMs = threadCpuMs();
@@ -134,6 +137,9 @@ private:
                     std::fprintf(stderr, "ramparo: script line %d: cannot write screenshot '%s'\n",
                                  event.line, event.file.c_str());
                 break;
+            case ScriptEvent::Kind::Hash:
+                stats.frameHashes.emplace_back(event.frame, shownHash);
+                break;
             case ScriptEvent::Kind::LoseSurfaces:
                 surfacesLost = true;
                 break;
@@ -176,6 +182,7 @@ private:
     std::int64_t mixedUntilUs = 0;
     double frameStartMs = 0;
     PixelView shown;
+    std::uint64_t shownHash = frameHash({});
     Point cursor;
     Rect clip;
     bool clipped = false;
