@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/headless/frame_hash.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -124,5 +126,35 @@ TEST_P(Replay, PlaysAsRecordedTwiceInEachPixelLayout) {
 
 INSTANTIATE_TEST_SUITE_P(Recorded, Replay, ::testing::ValuesIn(replayNames()),
                          [](const ::testing::TestParamInfo<std::string>& info) { return info.param; });
+
+}  // namespace
+
+namespace {
+
+TEST(FrameHash, SeesEveryPixelBitButNotTheRowPadding) {
+    constexpr int W = 6, H = 3;
+    std::vector<std::uint16_t> tight(W * H), padded(8 * H, 0xABCD);
+    for (int i = 0; i < W * H; ++i) tight[i] = static_cast<std::uint16_t>(i * 2654435761u >> 16);
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x) padded[y * 8 + x] = tight[y * W + x];
+    const std::uint64_t base = platform::frameHash({tight.data(), W, H, W});
+    EXPECT_EQ(platform::frameHash({padded.data(), W, H, 8}), base);
+    // Any one bit of any pixel, the top bits of a four-pixel word included, changes the hash.
+    for (int i = 0; i < W * H; ++i)
+        for (int bit = 0; bit < 16; ++bit) {
+            std::vector<std::uint16_t> changed = tight;
+            changed[i] ^= static_cast<std::uint16_t>(1u << bit);
+            EXPECT_NE(platform::frameHash({changed.data(), W, H, W}), base) << "pixel " << i << " bit " << bit;
+        }
+    // The same pixels in another shape are another frame.
+    EXPECT_NE(platform::frameHash({tight.data(), H, W, H}), base);
+}
+
+TEST(FrameHash, ChainDependsOnTheOrderOfFrames) {
+    const std::uint64_t a = 0x1111, b = 0x2222;
+    EXPECT_NE(platform::chainFrameHash(platform::chainFrameHash(0, a), b),
+              platform::chainFrameHash(platform::chainFrameHash(0, b), a));
+    EXPECT_NE(platform::chainFrameHash(platform::chainFrameHash(0, a), a), platform::chainFrameHash(0, a));
+}
 
 }  // namespace
