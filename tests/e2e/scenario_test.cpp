@@ -28,16 +28,17 @@ TEST_F(GameBinary, TwoHumansWhoNeverFireSeeTheTimeRunOut) {
 
 TEST_F(GameBinary, TwoHumansFireMissilesUntilAFortressFalls) {
     writeIni({1, 1, 0, 1});
-    const Result r = runScript("missile_duel.txt", 2000);
+    const Result r = runScript("missile_duel.txt", 4000);
     expectCleanExit(r);
-    EXPECT_EQ(statNumber(r.out, "battles"), 1) << r.out;
-    EXPECT_EQ(setupCount(r.out), 1) << r.out;
-    EXPECT_EQ(soundCount(r.out, 8), 3) << "three missiles in flight\n" << r.out;
-    EXPECT_EQ(soundCount(r.out, 21), 3) << "three explosions\n" << r.out;
-    EXPECT_EQ(soundCount(r.out, 22), 1) << "one fortress destroyed\n" << r.out;
-    EXPECT_EQ(soundCount(r.out, 6), 1) << r.out;
+    EXPECT_EQ(statNumber(r.out, "battles"), 2) << r.out;
+    EXPECT_EQ(setupCount(r.out), 2) << r.out;
+    EXPECT_EQ(soundCount(r.out, 8), 4) << "three missiles and the direct missile in flight\n" << r.out;
+    EXPECT_EQ(soundCount(r.out, 21), 4) << "four explosions\n" << r.out;
+    EXPECT_EQ(soundCount(r.out, 22), 2) << "one fortress destroyed a battle\n" << r.out;
+    EXPECT_EQ(soundCount(r.out, 6), 2) << r.out;
+    EXPECT_EQ(soundCount(r.out, 2), 1) << "the direct missile bought\n" << r.out;
 
-    // The results panel over the frozen battle.
+    // The first battle's results panel over the frozen battle.
     const std::vector<std::uint16_t> shot = loadShot(dir / "results.png", 2);
     ASSERT_FALSE(shot.empty());
     EXPECT_NE(at(shot, 80, 120), at(shot, 0, 0)) << "the panel's frame";
