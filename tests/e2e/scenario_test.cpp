@@ -23,7 +23,7 @@ TEST_F(GameBinary, TwoHumansWhoNeverFireSeeTheTimeRunOut) {
     EXPECT_EQ(soundCount(r.out, 6), 1) << "the results screen\n" << r.out;
     EXPECT_EQ(soundCount(r.out, 21), 0) << "nothing exploded\n" << r.out;
     EXPECT_EQ(soundCount(r.out, 22), 0) << r.out;
-    EXPECT_EQ(soundCount(r.out, 2), 0) << "humans without money buy nothing\n" << r.out;
+    EXPECT_EQ(soundCount(r.out, 2), 0) << "nobody was paid: the click on the buy button buys nothing\n" << r.out;
 }
 
 TEST_F(GameBinary, TwoHumansFireMissilesUntilAFortressFalls) {
