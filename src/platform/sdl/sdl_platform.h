@@ -18,6 +18,7 @@
 #include "platform/backends.h"
 #include "platform/font.h"
 #include "platform/platform.h"
+#include "platform/sdl/event_translate.h"
 #include "platform/sdl/frame_pacer.h"
 #include "platform/sdl/input_queue.h"
 #include "platform/sdl/sdl_window.h"
@@ -73,6 +74,8 @@ private:
     int waitTimeoutMs() const;
     void showNow(PixelView frame);
     void resetTexture();
+    void loseSurfaces();
+    void takeScreenshot();
 
     // Game thread (wait_points.cpp).
     void endWaitPoint();
@@ -95,6 +98,7 @@ private:
     SdlWindow window_;
     bool loopRunning_ = false;
     bool textureLost_ = false;
+    AwayWatch away_;
     mutable std::mutex timerMutex_;  // the game may start the timer while the loop runs
     std::function<void()> timerHandler_;
     int timerPeriodMs_ = 0;
