@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <vector>
 
 #include "platform/backends.h"
@@ -105,6 +106,7 @@ TEST_F(SdlWindowReturn, F12SavesThePictureOnScreenAndNeverReachesTheGame) {
 }
 
 TEST_F(SdlWindowReturn, RestoredAfterMinimisedIsASurfaceLossTheGameGetsOver) {
+    options.recordFile = (home / "record.txt").string();
     std::string error;
     auto backend = createSdlPlatform(options, &error);
     ASSERT_TRUE(backend) << error;
@@ -142,4 +144,10 @@ TEST_F(SdlWindowReturn, RestoredAfterMinimisedIsASurfaceLossTheGameGetsOver) {
     EXPECT_TRUE(lossSeen);
     EXPECT_TRUE(restored);
     EXPECT_FALSE(focusOnlyLoss);
+    // The recording carries the loss, so that a replay restores at the same point.
+    backend.reset();
+    std::ifstream record(home / "record.txt");
+    std::stringstream recorded;
+    recorded << record.rdbuf();
+    EXPECT_NE(recorded.str().find(" lose-surfaces\n"), std::string::npos) << recorded.str();
 }

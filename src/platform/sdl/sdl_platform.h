@@ -91,7 +91,7 @@ private:
 
     WindowLink link_;
     InputQueue input_;
-    std::atomic<bool> surfaceLost_{false};
+    std::atomic<bool> surfaceLost_{false};  // set by the window thread, handed over at a wait point
     std::atomic<bool> textureReady_{false};
 
     // Window thread.
@@ -114,6 +114,7 @@ private:
     Point cursor_{};
     bool cursorDelivered_ = false;
     std::vector<InputEvent> arrived_;
+    bool lossDelivered_ = false;  // what takeSurfaceLoss reports
     std::ofstream record_;
 
     std::thread game_;

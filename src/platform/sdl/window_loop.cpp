@@ -74,10 +74,11 @@ bool SdlPlatform::handleEvent(const SDL_Event& event) {
     return true;
 }
 
-// The game restores its pictures (RestoreLostSurfaces) once it sees the loss.
+// The game restores its pictures (RestoreLostSurfaces) once it sees the loss; the texture is
+// rebuilt first, so that the game finds the display back at its first look.
 void SdlPlatform::loseSurfaces() {
-    surfaceLost_ = true;
     resetTexture();
+    surfaceLost_ = true;
 }
 
 void SdlPlatform::takeScreenshot() {
