@@ -1,94 +1,102 @@
 // The computer player's search: one searchShots step (75 trial shots at one launch speed) for
-// each weapon, over five hilly landscapes with four fortresses, every shooter and every speed the
-// weapon's search tries. Reported per step: median and 99th percentile of the wall time.
+// each weapon, over five shipped levels (hills, overhangs, islands, two canyons) built with the
+// game's own pictures, four fortresses placed by the game's placement search, every shooter and
+// every speed the weapon's search tries. Reported per step: median and 99th percentile of the
+// wall time.
 #include "battle/computer.h"
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
+#include <filesystem>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/settings.h"
+#include "battle/placement.h"
 #include "battle/player.h"
 #include "gfx/images.h"
-#include "battle/random.h"
-#include "world/world.h"
+#include "platform/backends.h"
 #include "weapons/weapon_specs.h"
+#include "world/landscape.h"
+#include "world/level_file.h"
+#include "world/world.h"
 
 namespace {
 
-constexpr int LEVELS = 5;
+const LevelRecord SHIPPED[] = {
+#include "../data/levels.inc"
+};
+constexpr int CHOSEN[] = {0, 16, 23, 39, 45};  // hills, overhangs, islands, canyon, canyon
 constexpr int FORTRESSES = 4;
-constexpr int FORTRESS_WIDTH = 80;
-constexpr int FORTRESS_HEIGHT = 50;
 
 struct Level {
     std::unique_ptr<Surface> land;
-    float fortressX[FORTRESSES];
-    float fortressY[FORTRESSES];
+    FortressPlacement placement;
 };
 
-int groundTop(int level, int x) {
-    const double phase = level * 1.7;
-    const double h = 520 + 110 * std::sin(x / 170.0 + phase) + 45 * std::sin(x / 41.0 + 2 * phase) +
-                     level * 12 * std::sin(x / 13.0);
-    return std::clamp(static_cast<int>(h), 200, WORLD_HEIGHT - 20);
+// The shipped level as a battle starts it; needs the game's pictures loaded.
+Level makeLevel(int index) {
+    buildLandscape(SHIPPED[index], index % SCENERY_COUNT);
+    const ImageEntry& landscape = raznoe[LANDSCAPE_IMAGE];
+    return Level{std::make_unique<Surface>(*landscape.surface),
+                 searchFortressSpots(landscape, gameFortressProbes(), FORTRESSES)};
 }
 
-// Hills with an overhanging ledge, as Julia-set levels have.
-Level makeLevel(int level) {
-    Level l;
-    l.land = std::make_unique<Surface>(WORLD_WIDTH, WORLD_HEIGHT);
-    for (int x = 0; x < WORLD_WIDTH; ++x)
-        for (int y = groundTop(level, x); y < WORLD_HEIGHT; ++y) l.land->row(y)[x] = 0x4208;
-    const int ledgeX = 300 + level * 180;
-    for (int y = 250; y < 280; ++y)
-        for (int x = ledgeX; x < ledgeX + 200; ++x) l.land->row(y)[x] = 0x4208;
-    for (int q = 0; q < FORTRESSES; ++q) {
-        const int x = 100 + q * 380 + level * 20;
-        l.fortressX[q] = static_cast<float>(x);
-        l.fortressY[q] = static_cast<float>(groundTop(level, x + 40) - FORTRESS_HEIGHT);
-    }
-    return l;
-}
-
-void useLevel(Level& level) {
+void useLevel(const Level& level) {
     ImageEntry& entry = raznoe[LANDSCAPE_IMAGE];
     entry.surface = std::make_unique<Surface>(*level.land);
     entry.width = WORLD_WIDTH;
     entry.height = WORLD_HEIGHT;
     for (int q = 0; q < FORTRESSES; ++q) {
         players[q] = Player{};
-        players[q].x = level.fortressX[q];
-        players[q].y = level.fortressY[q];
+        players[q].x = level.placement.spots[q].x;
+        players[q].y = level.placement.spots[q].y;
     }
+}
+
+// The generated data of the build tree on the headless backend, loaded once for every weapon.
+const std::vector<Level>* gameLevels() {
+    static std::unique_ptr<platform::Platform> backend;
+    static std::vector<Level> levels;
+    if (backend) return &levels;
+    platform::BackendOptions options;
+    options.pixelFormat = 1;
+    std::string error;
+    backend = platform::createHeadlessPlatform(options, &error);
+    if (!backend || !std::filesystem::exists(std::filesystem::path(RAMPARO_BUILD_DATA_DIR) / "small.spr"))
+        return nullptr;
+    platform::set(backend.get());
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(RAMPARO_BUILD_DATA_DIR);
+    pixelFormat = 1;
+    if (AllocateImageTables()) {
+        LoadGameImages();
+        for (int index : CHOSEN) levels.push_back(makeLevel(index));
+    }
+    std::filesystem::current_path(previous);
+    return levels.empty() ? nullptr : &levels;
 }
 
 void BM_SearchStep(benchmark::State& state) {
     const int weapon = static_cast<int>(state.range(0));
-    if (!raznoe) AllocateImageTables();
-    for (int q = 0; q < FORTRESSES; ++q) {
-        ImageEntry& fortress = raznoe[9 + q];
-        fortress.surface = std::make_unique<Surface>(FORTRESS_WIDTH, FORTRESS_HEIGHT);
-        std::fill(fortress.surface->pixels.begin(), fortress.surface->pixels.end(), 0x7C00);
-        fortress.width = FORTRESS_WIDTH;
-        fortress.height = FORTRESS_HEIGHT;
+    const std::vector<Level>* levels = gameLevels();
+    if (!levels) {
+        state.SkipWithError("no headless backend or no generated data");
+        return;
     }
-    std::vector<Level> levels;
-    for (int i = 0; i < LEVELS; ++i) levels.push_back(makeLevel(i));
     numPlayers = FORTRESSES;
     selectedWeapon = static_cast<std::int16_t>(weapon);
     const int firstSpeed = weapon == 3 || weapon == 5 ? 7 : 4;
     const int lastSpeed = std::max(firstSpeed, static_cast<int>(weaponSpecs[weapon + 1].maxSpeed));
 
     std::vector<double> micros;
-    int level = 0;
+    std::size_t level = 0;
     int shooter = 0;
     int speed = firstSpeed;
-    useLevel(levels[0]);
+    useLevel((*levels)[0]);
     for (auto _ : state) {
         currentPlayer = static_cast<std::uint16_t>(shooter);
         const auto start = std::chrono::steady_clock::now();
@@ -100,9 +108,9 @@ void BM_SearchStep(benchmark::State& state) {
             resetComputerSearch();
             if (++shooter == FORTRESSES) {
                 shooter = 0;
-                level = (level + 1) % LEVELS;
+                level = (level + 1) % levels->size();
                 state.PauseTiming();
-                useLevel(levels[static_cast<std::size_t>(level)]);
+                useLevel((*levels)[level]);
                 state.ResumeTiming();
             }
         }

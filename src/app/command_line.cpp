@@ -16,6 +16,16 @@ constexpr std::string_view optionsWithValue[] = {
     "--data", "--screen-mode", "--pixel-format", "--script", "--max-frames", "--stats", "--record"};
 constexpr std::string_view flags[] = {"--help", "-h", "--version", "--window", "--headless"};
 
+}  // namespace
+
+std::vector<std::string_view> knownOptions() {
+    std::vector<std::string_view> all(std::begin(optionsWithValue), std::end(optionsWithValue));
+    all.insert(all.end(), std::begin(flags), std::end(flags));
+    return all;
+}
+
+namespace {
+
 CommandLine refused(std::string error) {
     CommandLine line;
     line.action = CommandLine::Action::Error;
@@ -104,23 +114,28 @@ std::string usageText() {
     return "Usage: ramparo [OPTION]...\n"
            "Ramparo, a turn-based artillery game for 2 to 5 players.\n"
            "\n"
-           "  --help               show this help and exit\n"
+           "  -h, --help           show this help and exit\n"
            "  --version            show the version and exit\n"
            "  --data DIR           read the game's files from DIR\n"
            "  --window             start in a window instead of full screen (Alt+Enter toggles)\n"
            "  --screen-mode N      use screen mode N instead of byte 0 of game.ini (not written):\n"
            "                       0 = 320x240, 1 = 640x480, 2 = 800x600, 3 = 1024x768\n"
            "  --pixel-format F     16-bit pixel layout: 565 (default) or 555\n"
-           "  --record FILE        write this session's input as an input script\n"
+           "  --record FILE        window: write this session's input as an input script, which\n"
+           "                       --headless --script FILE replays\n"
            "\n"
            "Test runs:\n"
            "  --headless           no window and no sound device; virtual time\n"
            "  --script FILE        feed the input script FILE\n"
            "  --max-frames N       end the run after N frames of virtual time\n"
            "  --stats FILE         write the run's statistics as JSON to FILE ('-': standard output)\n"
+           "  (--script, --max-frames and --stats need --headless)\n"
            "\n"
+           "An option's value may also follow '=', as in --data=DIR.\n"
            "Without --data the game reads its files from the current directory when it holds them,\n"
-           "else from the data directory it was built or installed with.\n";
+           "else from the data directory it was built or installed with. It never writes there.\n"
+           "F12 saves a screenshot in the pictures folder (XDG_PICTURES_DIR, else ~/Pictures).\n"
+           "See also: man 6 ramparo\n";
 }
 
 std::string versionText() { return std::string("ramparo ") + RAMPARO_VERSION + "\n"; }

@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/backends.h"
 
@@ -20,6 +21,9 @@ struct CommandLine {
 
 // args excludes the program name.
 CommandLine parseCommandLine(std::span<const std::string_view> args);
+
+// Every option the parser accepts, so that tests can hold the help text and the manual to them.
+std::vector<std::string_view> knownOptions();
 
 std::string usageText();
 std::string versionText();

@@ -1,6 +1,6 @@
 #include "app/data_dir.h"
 
-#include <array>
+#include <vector>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -27,7 +27,15 @@ fs::path chooseDataDirectory(const std::string& given, const fs::path& current,
 bool enterDataDirectory(const std::string& given, std::string& chosen, std::string& error) {
     std::error_code ec;
     const fs::path current = fs::current_path(ec);
-    const std::array<fs::path, 2> builtIn{RAMPARO_BUILD_DATA_DIR, RAMPARO_INSTALL_DATA_DIR};
+    // An installed game finds its data beside its own binary (bin/../share/ramparo) first, so a
+    // copy installed from a build tree never reads that tree's data, and an install stays
+    // relocatable; a game started from the build tree has no such directory and takes the tree's.
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    const fs::path besideBinary = ec ? fs::path() : exe.parent_path().parent_path() / "share" / "ramparo";
+    std::vector<fs::path> builtIn;
+    if (!besideBinary.empty() && holdsGameData(besideBinary)) builtIn.push_back(besideBinary);
+    builtIn.push_back(RAMPARO_BUILD_DATA_DIR);
+    builtIn.push_back(RAMPARO_INSTALL_DATA_DIR);
     const fs::path dir = chooseDataDirectory(given, current, builtIn);
     fs::current_path(dir, ec);
     if (ec) {

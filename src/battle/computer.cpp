@@ -22,11 +22,11 @@ float aiVy = 0;
 
 namespace {
 
-constexpr int MISSILE = 0;
-constexpr int SUPER_GRENADE = 3;
-constexpr int HYPER_TUBE = 5;
-constexpr int DEFENSE = 6;
-constexpr int GIMLET = 9;
+using weapon::MISSILE;
+using weapon::SUPER_GRENADE;
+using weapon::HYPER_TUBE;
+using weapon::DEFENSE;
+using weapon::GIMLET;
 
 constexpr int FORTRESS_WIDTH = 80;
 constexpr int FORTRESS_HEIGHT = 50;

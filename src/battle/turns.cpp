@@ -19,10 +19,10 @@ float directTargetY = 0;
 
 namespace {
 
+using weapon::DIRECT_MISSILE;
+using weapon::DEFENSE;
 constexpr int CURSOR_PROBE_IMAGE = 15;
 constexpr int SLOT_IMAGE = 104;
-constexpr int DIRECT_MISSILE = 4;
-constexpr int DEFENSE = 6;
 constexpr int DIRECT_TARGET_ROW = 1;
 constexpr int SHIELD_SOUND = 11;
 constexpr std::int16_t SHIELD_HITS = 3;

@@ -25,11 +25,11 @@ std::int32_t shopDelay = 0;
 
 namespace {
 
-constexpr int BIG_MISSILE = 1;
-constexpr int DIRECT_MISSILE = 4;
-constexpr int DEFENSE = 6;
-constexpr int GROUND_DEFENSE = 7;
-constexpr int GIMLET = 9;
+using weapon::BIG_MISSILE;
+using weapon::DIRECT_MISSILE;
+using weapon::DEFENSE;
+using weapon::GROUND_DEFENSE;
+using weapon::GIMLET;
 constexpr int GIMLET_STOCK = 14;
 constexpr std::int32_t LEAST_SPEND = 400;
 constexpr int BUY_DELAY = 50;

@@ -25,6 +25,20 @@ struct WeaponSpec {
     std::uint16_t bounceSound;
 };
 
+// Weapon indices as the players, the ammunition and the shop count them (kind = index + 1).
+namespace weapon {
+constexpr int MISSILE = 0;
+constexpr int BIG_MISSILE = 1;
+constexpr int GRENADE = 2;
+constexpr int SUPER_GRENADE = 3;
+constexpr int DIRECT_MISSILE = 4;
+constexpr int HYPER_TUBE = 5;
+constexpr int DEFENSE = 6;
+constexpr int GROUND_DEFENSE = 7;
+constexpr int BALL_GRENADE = 8;
+constexpr int GIMLET = 9;
+}  // namespace weapon
+
 constexpr int KIND_COUNT = 12;  // 0 (free record) .. 11
 extern const std::array<WeaponSpec, KIND_COUNT> weaponSpecs;
 

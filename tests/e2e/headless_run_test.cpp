@@ -1,73 +1,7 @@
 // Runs the real game binary headless, as CI and a player's replay would.
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include "game_binary.h"
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <string>
-#include <vector>
-
-#include "platform/png.h"
-
-namespace fs = std::filesystem;
-
-namespace {
-
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string readFile(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-class GameBinary : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() / ("ramparo_e2e_" + std::to_string(::getpid()) + "_" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir / "data");
-        // The generated pictures and sounds, without the settings file: each test writes its own.
-        for (const fs::directory_entry& entry : fs::directory_iterator(RAMPARO_BUILD_DATA_DIR)) {
-            const std::string ext = entry.path().extension().string();
-            if (ext == ".spr" || ext == ".sdf" || ext == ".frc")
-                fs::copy_file(entry.path(), dir / "data" / entry.path().filename());
-        }
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    // Runs from the test's directory; env is put in front of the command (e.g. "env -u DISPLAY").
-    Result run(const std::string& args, const std::string& env = "") {
-        const std::string command = "cd '" + dir.string() + "' && " + env +
-                                    " '" RAMPARO_BUILD_DIR "/ramparo' " + args + " >'" +
-                                    (dir / "out.txt").string() + "' 2>'" + (dir / "err.txt").string() + "'";
-        const int raw = std::system(command.c_str());
-        Result result;
-        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        result.out = readFile(dir / "out.txt");
-        result.err = readFile(dir / "err.txt");
-        return result;
-    }
-    void writeScript(const std::string& name, const std::string& text) { std::ofstream(dir / name) << text; }
-    void writeIni(std::initializer_list<std::uint8_t> bytes) {
-        std::ofstream file(dir / "data" / "game.ini", std::ios::binary);
-        for (std::uint8_t b : bytes) file.put(static_cast<char>(b));
-    }
-
-    fs::path dir;
-};
-
-bool has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
-
-}  // namespace
+using namespace e2e;
 
 TEST_F(GameBinary, MaxFramesEndsTheRunWithStatistics) {
     const Result r = run("--headless --data data --max-frames 600 --stats -");
@@ -82,22 +16,6 @@ TEST_F(GameBinary, MaxFramesEndsTheRunWithStatistics) {
     EXPECT_TRUE(has(r.out, "\"frames\": 5,")) << r.out;
     EXPECT_TRUE(has(r.err, "Ramparo: no open game.ini\n")) << r.err;
 }
-
-namespace {
-
-std::vector<std::uint16_t> loadShot(const fs::path& file, int layout) {
-    std::vector<std::uint16_t> pixels;
-    int width = 0, height = 0;
-    if (!platform::loadPng(file.string(), layout, pixels, width, height) || width != 640 || height != 480)
-        pixels.clear();
-    return pixels;
-}
-
-std::uint16_t at(const std::vector<std::uint16_t>& pixels, int x, int y) {
-    return pixels[static_cast<std::size_t>(y) * 640 + x];
-}
-
-}  // namespace
 
 TEST_F(GameBinary, ScriptedSessionIsDeterministicAndShowsItsFrames) {
     writeIni({1, 1, 0, 0});
@@ -144,35 +62,7 @@ TEST_F(GameBinary, ScriptedSessionIsDeterministicAndShowsItsFrames) {
 
 TEST_F(GameBinary, MenuTitleScreenAndPlayerSetUp) {
     writeIni({1, 0, 0, 0});
-    writeScript("tour.txt",
-                "40 key SPACE           # ends the wait for the first input\n"
-                "50 move 100 175        # NEW GAME: hover\n"
-                "55 move 100 225        # TITLE SCREEN: hover\n"
-                "60 screenshot menu.png\n"
-                "70 click 100 225       # click\n"
-                "80 screenshot title.png\n"
-                "90 key X               # click: back to the menu\n"
-                "100 move 600 300       # off the items\n"
-                "110 key SPACE          # new game\n"
-                "120 key BACKSPACE      # click\n"
-                "121 key A\n"
-                "122 key L\n"
-                "123 key I\n"
-                "124 key C\n"
-                "125 key E              # five clicks\n"
-                "130 screenshot first.png\n"
-                "140 click 500 440      # NEXT OPPONENT: click\n"
-                "150 key B\n"
-                "151 key O\n"
-                "152 key B              # three clicks\n"
-                "153 move 600 300\n"
-                "160 screenshot second.png\n"
-                "170 key ESCAPE         # click: back to the menu\n"
-                "180 key SPACE          # the same players again\n"
-                "190 screenshot again.png\n"
-                "200 key ESCAPE         # click\n"
-                "210 key ESCAPE         # the menu ends the program\n");
-    const Result r = run("--headless --data data --script tour.txt --stats -");
+    const Result r = runScript("menu_tour.txt", 1000);
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(has(r.out, "\"exit\": \"game-exit\"")) << r.out;
     EXPECT_TRUE(has(r.out, "\"error_boxes\": []")) << r.out;

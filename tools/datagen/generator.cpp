@@ -18,6 +18,9 @@ void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
     put16(out, v >> 16);
 }
 
+
+}  // namespace
+
 std::vector<SpriteImage> itemImages(const std::vector<SceneryItem>& items) {
     std::vector<SpriteImage> out;
     for (const SceneryItem& item : items) {
@@ -27,8 +30,6 @@ std::vector<SpriteImage> itemImages(const std::vector<SceneryItem>& items) {
     }
     return out;
 }
-
-}  // namespace
 
 GeneratedData generateData() {
     GeneratedData data;

@@ -18,8 +18,15 @@ GeneratedData generateData();
 // Every broken rule, one line each; empty when the data is good.
 std::vector<std::string> checkData(const GeneratedData& data);
 
+// A scenery set as it is stored: body, left probe and right probe of every item in turn.
+std::vector<SpriteImage> itemImages(const std::vector<SceneryItem>& items);
+
 // The game's files by name: the sprite files, "sound.sdf", "game.ini" and "icon.bmp".
 std::vector<DataFile> encodeData(const GeneratedData& data);
+
+// Every file that the game's own sprite and sound readers would read differently from what was
+// drawn and synthesised, one line each; empty when all read back exactly.
+std::vector<std::string> checkReadBack(const GeneratedData& data, const std::vector<DataFile>& files);
 
 // A 32-bit BMP with an alpha channel (transparent where the picture's pixel is 0).
 std::vector<std::uint8_t> encodeBmp(const SpriteImage& image);

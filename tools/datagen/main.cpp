@@ -37,7 +37,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "ramparo_datagen: %zu rule(s) broken; no file written\n", errors.size());
         return 1;
     }
-    for (const auto& [name, bytes] : datagen::encodeData(data))
+    const std::vector<datagen::DataFile> files = datagen::encodeData(data);
+    if (const std::vector<std::string> unread = datagen::checkReadBack(data, files); !unread.empty()) {
+        for (const std::string& e : unread) std::fprintf(stderr, "ramparo_datagen: %s\n", e.c_str());
+        std::fprintf(stderr, "ramparo_datagen: the game would not read its data back; no file written\n");
+        return 1;
+    }
+    for (const auto& [name, bytes] : files)
         if (!writeFile(dir / name, bytes)) {
             std::fprintf(stderr, "ramparo_datagen: cannot write %s\n", (dir / name).string().c_str());
             return 1;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "platform/sdl/message_text.h"
 #include "platform/sdl/sanitizers.h"
@@ -49,7 +50,7 @@ std::uint32_t SdlPlatform::redMask() const { return options_.pixelFormat == 1 ? 
 std::uint32_t SdlPlatform::greenMask() const { return options_.pixelFormat == 1 ? 0x03E0 : 0x07E0; }
 std::uint32_t SdlPlatform::blueMask() const { return 0x001F; }
 
-bool SdlPlatform::takeSurfaceLoss() { return surfaceLost_.exchange(false); }
+bool SdlPlatform::takeSurfaceLoss() { return std::exchange(lossDelivered_, false); }
 
 bool SdlPlatform::restoreDisplay() { return textureReady_; }
 

@@ -18,6 +18,7 @@
 #include "platform/backends.h"
 #include "platform/font.h"
 #include "platform/platform.h"
+#include "platform/sdl/event_translate.h"
 #include "platform/sdl/frame_pacer.h"
 #include "platform/sdl/input_queue.h"
 #include "platform/sdl/sdl_window.h"
@@ -73,6 +74,8 @@ private:
     int waitTimeoutMs() const;
     void showNow(PixelView frame);
     void resetTexture();
+    void loseSurfaces();
+    void takeScreenshot();
 
     // Game thread (wait_points.cpp).
     void endWaitPoint();
@@ -88,13 +91,14 @@ private:
 
     WindowLink link_;
     InputQueue input_;
-    std::atomic<bool> surfaceLost_{false};
+    std::atomic<bool> surfaceLost_{false};  // set by the window thread, handed over at a wait point
     std::atomic<bool> textureReady_{false};
 
     // Window thread.
     SdlWindow window_;
     bool loopRunning_ = false;
     bool textureLost_ = false;
+    AwayWatch away_;
     mutable std::mutex timerMutex_;  // the game may start the timer while the loop runs
     std::function<void()> timerHandler_;
     int timerPeriodMs_ = 0;
@@ -110,6 +114,7 @@ private:
     Point cursor_{};
     bool cursorDelivered_ = false;
     std::vector<InputEvent> arrived_;
+    bool lossDelivered_ = false;  // what takeSurfaceLoss reports
     std::ofstream record_;
 
     std::thread game_;

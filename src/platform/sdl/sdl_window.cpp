@@ -89,6 +89,7 @@ bool SdlWindow::rebuildTexture() {
     texture_ = SDL_CreateTexture(renderer_, format_, SDL_TEXTUREACCESS_STREAMING, width_, height_);
     if (!texture_) return false;
     // A new texture holds whatever the driver left there; black until the first frame comes.
+    shown_.assign(static_cast<std::size_t>(width_) * height_, 0);
     void* pixels = nullptr;
     int pitch = 0;
     if (SDL_LockTexture(texture_, nullptr, &pixels, &pitch) == 0) {
@@ -100,9 +101,20 @@ bool SdlWindow::rebuildTexture() {
 
 void SdlWindow::upload(PixelView frame) {
     if (!texture_ || frame.width != width_ || frame.height != height_) return;
+    for (int y = 0; y < height_; ++y) {
+        const std::uint16_t* row = frame.pixels + static_cast<std::ptrdiff_t>(y) * frame.pitch;
+        std::memcpy(shown_.data() + static_cast<std::size_t>(y) * width_, row, width_ * sizeof(std::uint16_t));
+    }
     ForeignAllocations driverData;
     SDL_UpdateTexture(texture_, nullptr, frame.pixels, frame.pitch * static_cast<int>(sizeof(std::uint16_t)));
 }
+
+PixelView SdlWindow::picture() const {
+    if (shown_.empty()) return {};
+    return {shown_.data(), width_, height_, width_};
+}
+
+bool SdlWindow::fullscreen() const { return window_ && isFullscreen(window_); }
 
 void SdlWindow::show() {
     if (!renderer_) return;

@@ -3,6 +3,9 @@
 
 #include <SDL2/SDL.h>
 
+#include <cstdint>
+#include <vector>
+
 #include "platform/platform.h"
 
 namespace platform::sdl {
@@ -28,6 +31,9 @@ public:
     void upload(PixelView frame);
     void show();
     void toggleFullscreen();
+    bool fullscreen() const;
+    // The game picture the window shows (black after a rebuilt texture); empty before the first.
+    PixelView picture() const;
     // A modal box with an OK button; returns when it is closed.
     void showMessage(const char* title, const char* text);
     // After the renderer lost its textures; false while a new one cannot be made.
@@ -47,6 +53,7 @@ private:
     bool vsyncAt60_ = false;
     int outputWidth_ = 0;
     int outputHeight_ = 0;
+    std::vector<std::uint16_t> shown_;  // a copy of the texture's pixels, for screenshots
 };
 
 }  // namespace platform::sdl

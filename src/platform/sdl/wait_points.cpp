@@ -75,13 +75,19 @@ void SdlPlatform::deliverInput(std::int64_t frame) {
         cursorDelivered_ = true;
         record(frame, InputEvent::move(pointer));
     }
+    // A surface loss reaches the game like input, and is recorded, so that a replay restores its
+    // surfaces at the same point of the game.
+    if (surfaceLost_.exchange(false)) {
+        lossDelivered_ = true;
+        if (record_.is_open()) record_ << frame << " lose-surfaces\n";
+    }
     for (const InputEvent& event : arrived_) {
         record(frame, event);
         if (!handler_) continue;
         if (event.kind == InputEvent::Kind::Key) handler_->onKeyDown(event.virtualKey);
         if (event.kind == InputEvent::Kind::Button) handler_->onMouseButton(event.button, event.pressed);
     }
-    if (record_.is_open() && !arrived_.empty()) record_.flush();
+    if (record_.is_open() && (!arrived_.empty() || lossDelivered_)) record_.flush();
 }
 
 void SdlPlatform::record(std::int64_t frame, const InputEvent& event) {

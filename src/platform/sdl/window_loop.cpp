@@ -1,8 +1,12 @@
 // The window thread: the event loop, the 30 ms timer, and the frames and message boxes the game
 // thread asks for.
 #include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <string>
 
 #include "platform/sdl/event_translate.h"
+#include "platform/sdl/screenshot.h"
 #include "platform/sdl/sdl_platform.h"
 
 namespace platform::sdl {
@@ -57,13 +61,33 @@ bool SdlPlatform::handleEvent(const SDL_Event& event) {
     case WindowAction::Kind::PointerMoved: input_.movePointer(window_.pointerInGame()); break;
     case WindowAction::Kind::ToggleFullscreen: window_.toggleFullscreen(); break;
     case WindowAction::Kind::Quit: return false;
-    case WindowAction::Kind::ResetTexture:
-        surfaceLost_ = true;
-        resetTexture();
-        break;
+    case WindowAction::Kind::ResetTexture: loseSurfaces(); break;
     case WindowAction::Kind::Redraw: window_.show(); break;
+    case WindowAction::Kind::Screenshot: takeScreenshot(); break;
+    case WindowAction::Kind::Minimised:
+    case WindowAction::Kind::FocusLost:
+    case WindowAction::Kind::Returned:
+        if (away_.returnsFromAway(action.kind, window_.fullscreen())) loseSurfaces();
+        if (action.kind == WindowAction::Kind::Returned) window_.show();
+        break;
     }
     return true;
+}
+
+// The game restores its pictures (RestoreLostSurfaces) once it sees the loss; the texture is
+// rebuilt first, so that the game finds the display back at its first look.
+void SdlPlatform::loseSurfaces() {
+    resetTexture();
+    surfaceLost_ = true;
+}
+
+void SdlPlatform::takeScreenshot() {
+    std::string error;
+    const std::filesystem::path saved = saveScreenshot(window_.picture(), options_.pixelFormat, error);
+    if (saved.empty())
+        std::fprintf(stderr, "Ramparo: %s\n", error.c_str());
+    else
+        std::fprintf(stderr, "Ramparo: screenshot saved as %s\n", saved.c_str());
 }
 
 void SdlPlatform::showGameFrame() {
