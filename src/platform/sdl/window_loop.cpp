@@ -24,6 +24,8 @@ int SdlPlatform::run(std::function<void()> gameMain) {
         } catch (...) {
             gameError_ = std::current_exception();
         }
+        // SDL keeps thread-local data (its error text) for a thread it did not create until told.
+        SDL_TLSCleanup();
         gameDone_ = true;
         wakeWindow();
     });
