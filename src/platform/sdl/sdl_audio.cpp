@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/audio_device.h"
+#include "platform/sdl/sanitizers.h"
 #include "platform/sdl/sdl_audio_volume.h"
 #include "platform/silent_audio.h"
 
@@ -52,6 +53,8 @@ SDL_AudioFormat sdlFormat(int bits) { return bits == 8 ? AUDIO_U8 : AUDIO_S16LSB
 class SdlAudio final : public AudioDevice {
 public:
     SdlAudio() {
+        // The audio back ends (PulseAudio, PipeWire) set up D-Bus data that outlives SDL_Quit.
+        sdl::ForeignAllocations dbusData;
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
         subsystem = true;
         open = openMixer(GAME_FORMAT);
