@@ -85,7 +85,7 @@ void scoreImpact(int shooter, float px, float py, float vx0, float vy0, int spee
 }
 
 // Flies one trial shot under constant gravity; false when it leaves the world, else its impact.
-bool flyTrial(const Surface& land, int shooter, float vx0, float vy0, const WeaponSpec& spec, float& px,
+bool flyTrial(const Surface& land, int shooter, float vx0, float vy0, const WeaponSpec& flight, float& px,
               float& py) {
     const Player& p = players[shooter];
     px = p.x + 40;
@@ -94,8 +94,8 @@ bool flyTrial(const Surface& land, int shooter, float vx0, float vy0, const Weap
     for (;;) {
         px += vx0;
         py += vy;
-        vy += spec.gravity;
-        if (vy > spec.maxSpeed) vy = spec.maxSpeed;
+        vy += flight.gravity;
+        if (vy > flight.maxSpeed) vy = flight.maxSpeed;
         if (px > WORLD_WIDTH - 1 || px < 0 || py > WORLD_HEIGHT - 1) return false;
         if (py < 0) continue;
         if (hitsEnemyFortress(shooter, px, py)) return true;
@@ -135,14 +135,14 @@ void searchShots(int speed) {
     if (!land) return;
     const int shooter = currentPlayer;
     if (shooter >= MAX_PLAYERS) return;
-    const WeaponSpec& spec = weaponRow(selectedWeapon.load(std::memory_order_relaxed));
+    const WeaponSpec& flight = weaponRow(selectedWeapon.load(std::memory_order_relaxed));
     const float lastAngle = -3.14159f - 0.3f;
     for (float a = 0.3f; a > lastAngle; a -= 0.05f) {
         const float vx0 = static_cast<float>(std::cos(static_cast<double>(a)) * speed);
         const float vy0 = static_cast<float>(std::sin(static_cast<double>(a)) * speed);
         float px = 0;
         float py = 0;
-        if (!flyTrial(*land, shooter, vx0, vy0, spec, px, py)) continue;
+        if (!flyTrial(*land, shooter, vx0, vy0, flight, px, py)) continue;
         scoreImpact(shooter, px, py, vx0, vy0, speed);
         // Holding the right button shows the impacts tried, as new ground.
         if (inputState.rightButton.load(std::memory_order_relaxed) == 1)

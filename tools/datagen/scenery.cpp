@@ -286,15 +286,15 @@ void drawSceneries(SmallTable& table) {
 std::array<std::vector<SceneryItem>, ITEM_SET_COUNT> drawSceneryItems() {
     std::array<std::vector<SceneryItem>, ITEM_SET_COUNT> sets;
     for (int set = 0; set < ITEM_SET_COUNT; ++set)
-        for (const ItemSpec& spec : itemSet(set)) {
-            const int height = std::max(spec.footLeft, spec.footRight);
-            Canvas c(spec.width, height, 2);
-            spec.paint(c);
+        for (const ItemSpec& item : itemSet(set)) {
+            const int height = std::max(item.footLeft, item.footRight);
+            Canvas c(item.width, height, 2);
+            item.paint(c);
             // The foot line: nothing of the body below its left and right foot.
-            const float half = spec.width * 0.5f;
-            c.clearWhere([&](float x, float y) { return y >= (x < half ? spec.footLeft : spec.footRight); });
-            sets[set].push_back({toSprite(c, true), probe(spec.width, spec.probeLeft), probe(spec.width, spec.probeRight),
-                                 spec.footLeft, spec.footRight});
+            const float half = item.width * 0.5f;
+            c.clearWhere([&](float x, float y) { return y >= (x < half ? item.footLeft : item.footRight); });
+            sets[set].push_back({toSprite(c, true), probe(item.width, item.probeLeft), probe(item.width, item.probeRight),
+                                 item.footLeft, item.footRight});
         }
     return sets;
 }
