@@ -163,6 +163,21 @@ bool loadScript(const std::string& path, std::vector<ScriptEvent>& events, std::
     return true;
 }
 
+std::string keyName(int virtualKey) {
+    const int vk = virtualKey & 0xFF;
+    if ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9')) return std::string(1, static_cast<char>(vk));
+    switch (vk) {
+        case 0x20: return "SPACE";
+        case 0x1B: return "ESCAPE";
+        case 0x08: return "BACKSPACE";
+        case 0x0D: return "RETURN";
+        default: break;
+    }
+    char code[8];
+    std::snprintf(code, sizeof code, "0x%02X", static_cast<unsigned>(vk));
+    return code;
+}
+
 std::string formatScriptEvent(const ScriptEvent& event) {
     std::string out = std::to_string(event.frame);
     if (event.period > 0) out += "+" + std::to_string(event.period);
@@ -171,11 +186,8 @@ std::string formatScriptEvent(const ScriptEvent& event) {
     };
     const char* button = event.button == MouseButton::Left ? " left" : " right";
     switch (event.kind) {
-        case ScriptEvent::Kind::Key: {
-            char code[8];
-            std::snprintf(code, sizeof code, "0x%02X", static_cast<unsigned>(event.virtualKey) & 0xFFu);
-            return out + " key " + code;
-        }
+        case ScriptEvent::Kind::Key:
+            return out + " key " + keyName(event.virtualKey);
         case ScriptEvent::Kind::Move:
             return out + " move" + position();
         case ScriptEvent::Kind::Click:

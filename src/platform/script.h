@@ -28,6 +28,8 @@ struct ScriptEvent {
 bool parseScript(std::string_view text, std::vector<ScriptEvent>& events, std::string& error);
 // Reads and parses a script file; the error names the file and the line.
 bool loadScript(const std::string& path, std::vector<ScriptEvent>& events, std::string& error);
+// A key as scripts name it: A..Z, 0..9, SPACE, ESCAPE, BACKSPACE, RETURN, else its code as 0xNN.
+std::string keyName(int virtualKey);
 // One event as a script line (no newline), in the form parseScript reads back.
 std::string formatScriptEvent(const ScriptEvent& event);
 

@@ -26,8 +26,8 @@ platform::ScriptPlayer playerOf(std::string_view text) {
 TEST(ScriptPlayer, EventsComeAtOrAfterTheirFrameInScriptOrder) {
     auto player = playerOf("5 key B\n2 key A\n5 move 1 1\n");
     EXPECT_TRUE(playUntil(player, 1).empty());
-    EXPECT_EQ(playUntil(player, 3), std::vector<std::string>{"2 key 0x41"});
-    EXPECT_EQ(playUntil(player, 9), (std::vector<std::string>{"5 key 0x42", "5 move 1 1"}));
+    EXPECT_EQ(playUntil(player, 3), std::vector<std::string>{"2 key A"});
+    EXPECT_EQ(playUntil(player, 9), (std::vector<std::string>{"5 key B", "5 move 1 1"}));
     EXPECT_TRUE(playUntil(player, 100).empty()) << "each event once";
 }
 
@@ -43,7 +43,7 @@ TEST(ScriptPlayer, PeriodicEventsRepeat) {
     EXPECT_EQ(playUntil(player, 14).size(), 0u);
     // A long wait catches up with every repeat that fell due meanwhile.
     EXPECT_EQ(playUntil(player, 30),
-              (std::vector<std::string>{"15 key 0x20", "20 key 0x20", "25 key 0x20", "30 key 0x20"}));
+              (std::vector<std::string>{"15 key SPACE", "20 key SPACE", "25 key SPACE", "30 key SPACE"}));
 }
 
 TEST(ScriptPlayer, RepeatedClickReleasesBeforePressingAgain) {

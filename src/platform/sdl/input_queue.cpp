@@ -1,27 +1,10 @@
 #include "platform/sdl/input_queue.h"
 
 #include <algorithm>
-#include <cstdio>
+
+#include "platform/script.h"
 
 namespace platform::sdl {
-
-namespace {
-
-std::string keyName(int vk) {
-    if ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9')) return std::string(1, static_cast<char>(vk));
-    switch (vk) {
-    case 0x20: return "SPACE";
-    case 0x1B: return "ESCAPE";
-    case 0x08: return "BACKSPACE";
-    case 0x0D: return "RETURN";
-    default: break;
-    }
-    char code[8];
-    std::snprintf(code, sizeof code, "0x%02X", vk & 0xFF);
-    return code;
-}
-
-}  // namespace
 
 Point clampToClip(Point point, Rect clip) {
     point.x = std::max(clip.left, std::min(point.x, clip.right - 1));
@@ -30,15 +13,23 @@ Point clampToClip(Point point, Rect clip) {
 }
 
 std::string scriptLine(long long frame, const InputEvent& event) {
-    std::string line = std::to_string(frame) + ' ';
+    ScriptEvent line;
+    line.frame = frame;
     switch (event.kind) {
-    case InputEvent::Kind::Key: return line + "key " + keyName(event.virtualKey);
-    case InputEvent::Kind::Button:
-        return line + (event.pressed ? "press " : "release ") + (event.button == MouseButton::Left ? "left" : "right");
-    case InputEvent::Kind::Move:
-        return line + "move " + std::to_string(event.position.x) + ' ' + std::to_string(event.position.y);
+        case InputEvent::Kind::Key:
+            line.kind = ScriptEvent::Kind::Key;
+            line.virtualKey = event.virtualKey;
+            break;
+        case InputEvent::Kind::Button:
+            line.kind = event.pressed ? ScriptEvent::Kind::Press : ScriptEvent::Kind::Release;
+            line.button = event.button;
+            break;
+        case InputEvent::Kind::Move:
+            line.kind = ScriptEvent::Kind::Move;
+            line.point = event.position;
+            break;
     }
-    return line;
+    return formatScriptEvent(line);
 }
 
 void InputQueue::push(const InputEvent& event) {
