@@ -12,11 +12,8 @@
 #include "battle/fortress.h"
 #include "battle/hits.h"
 #include "battle/placement.h"
-#include "battle/random.h"
-#include "world/landscape.h"
-#include "world/level_file.h"
-#include "world/world.h"
 #include "battle/player.h"
+#include "battle/random.h"
 #include "battle/scene.h"
 #include "battle/turns.h"
 #include "battle/wait_animation.h"
@@ -25,6 +22,9 @@
 #include "platform/platform.h"
 #include "screens/screens.h"
 #include "weapons/projectile.h"
+#include "world/landscape.h"
+#include "world/level_file.h"
+#include "world/world.h"
 
 const FrameSteps GAME_FRAME_STEPS{PresentFrame, readCursor,          RestoreLostSurfaces, drawBattleScene,
                                   checkDeaths,  humanTurnStep,       computerTurnStep,    cameraFollow,
