@@ -12,13 +12,13 @@
 #include "gfx/display.h"
 #include "gfx/draw.h"
 #include "gfx/text.h"
+#include "screens/screen_widgets.h"
 #include "screens/screens.h"
 
 namespace {
 
 constexpr int HOLD_FRAMES = 100;
 constexpr int SOUND_RESULTS = 6;
-constexpr int SOUND_CLICK = 18;
 constexpr std::uint32_t SHADOW = 0x0F0F0F;
 constexpr std::uint32_t GREEN = 0x0FFF0F;
 constexpr std::uint32_t SURVIVOR = 0x000FFF;
@@ -91,5 +91,5 @@ void showResults() {
     }
     inputState.leftButton.store(0, std::memory_order_relaxed);
     inputState.lastKeyDown.store(0, std::memory_order_relaxed);
-    playSoundEffect(SOUND_CLICK);
+    playSoundEffect(CLICK_SOUND);
 }

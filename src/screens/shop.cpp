@@ -8,12 +8,11 @@
 #include "app/settings.h"
 #include "audio/sound_system.h"
 #include "battle/battle_state.h"
+#include "battle/random.h"
 #include "gfx/display.h"
 #include "gfx/draw.h"
-#include "gfx/overlap.h"
 #include "gfx/text.h"
-#include "battle/random.h"
-#include "world/world.h"
+#include "screens/screen_widgets.h"
 #include "screens/screens.h"
 #include "weapons/weapon_specs.h"
 
@@ -39,12 +38,9 @@ constexpr int SHOP_BACKGROUND = 441;
 constexpr int SLOT_IMAGE = 442;
 constexpr int SELECTED_SLOT_IMAGE = 443;
 constexpr int BANNER_POLE_IMAGE = 2;
-constexpr int POINTER_IMAGE = 14;
-constexpr int POINTER_PROBE_IMAGE = 15;
 constexpr std::int16_t NEXT_AT_REST = 455;
 
 constexpr int SOUND_BUY = 2;
-constexpr int SOUND_CLICK = 18;
 
 // Where the screen's buttons lie, from the display size.
 struct ShopLayout {
@@ -88,10 +84,7 @@ bool canAfford(const Player& p, int weapon) {
 }
 
 bool clicked(const ImageEntry& button, int x, int y) {
-    if (inputState.leftButton.load(std::memory_order_relaxed) != 1) return false;
-    const std::int16_t probeX = static_cast<std::int16_t>(cursorPos.x - 4);
-    const std::int16_t probeY = static_cast<std::int16_t>(cursorPos.y - 4);
-    return ImagesOverlap(image(POINTER_PROBE_IMAGE), probeX, probeY, button, x, y);
+    return inputState.leftButton.load(std::memory_order_relaxed) == 1 && pointerOn(button, x, y);
 }
 
 void buy(Player& p, int weapon) {
@@ -101,7 +94,7 @@ void buy(Player& p, int weapon) {
 }
 
 void passShopTurn() {
-    playSoundEffect(SOUND_CLICK);
+    playSoundEffect(CLICK_SOUND);
     currentPlayer += 1;
     animCounters.shopFrame += 1;
 }
@@ -156,8 +149,7 @@ void drawShopScreen() {
     shadowedText(l.w / 18 + 40, l.h / 20 - l.f, format("%s", p.name.c_str()), 0x00000F, 0x00FFFF, false);
     shadowedText(l.w / 18 + 40, l.h / 20, format("%i$", p.money), 0x00000F, 0x00FFFF, false);
 
-    const ImageEntry& pointer = image(POINTER_IMAGE);
-    DrawImageClipped(backBuffer, pointer, cursorPos.x - pointer.width / 2, cursorPos.y - pointer.height / 2);
+    drawPointer();
 }
 
 void humanShopStep() {
@@ -167,7 +159,7 @@ void humanShopStep() {
         if (!clicked(image(SLOT_IMAGE), l.slotX(i), l.slotY())) continue;
         shopChoice = static_cast<std::uint16_t>(i);
         inputState.leftButton.store(0, std::memory_order_relaxed);
-        playSoundEffect(SOUND_CLICK);
+        playSoundEffect(CLICK_SOUND);
     }
     if (canAfford(p, shopChoice) && clicked(image(animCounters.crateFrame), l.buyX(), l.buyY())) {
         inputState.leftButton.store(0, std::memory_order_relaxed);
