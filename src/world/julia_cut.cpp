@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <emmintrin.h>
 #include <system_error>
 #include <thread>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "gfx/images.h"
 #include "world/world.h"
@@ -25,6 +28,7 @@ bool isWorldSized(const Surface& s) {
 float columnStart(const JuliaCut& cut, int px) { return static_cast<float>(px) * cut.dx + cut.xMin; }
 float rowStart(const JuliaCut& cut, int py) { return static_cast<float>(py) * cut.dy + cut.yMin; }
 
+#if defined(__SSE2__)
 // Pixels per step: VECTORS SSE2 registers of two doubles each, independent dependency chains that
 // keep the multiplier busy while each one waits for its last result.
 constexpr int VECTORS = 6;
@@ -69,6 +73,17 @@ void cutRows(Surface& terrain, const JuliaCut& cut, const std::array<double, WOR
         }
     }
 }
+
+#else
+// Without SSE2 (not an x86-64 build) the rows are cut with the reference test.
+void cutRows(Surface& terrain, const JuliaCut& cut, const std::array<double, WORLD_WIDTH>&, int first) {
+    for (int py = first; py < WORLD_HEIGHT; py += 2) {
+        std::uint16_t* row = terrain.row(py);
+        for (int px = 0; px < WORLD_WIDTH; ++px)
+            if (!juliaInside(cut, px, py)) row[px] = 0;
+    }
+}
+#endif
 
 }  // namespace
 
