@@ -72,14 +72,16 @@ void resetTurnState() {
 
 }  // namespace
 
-void resetAnimCounters() { animCounters = AnimCounters{}; }
+void resetAnimCounters() {
+    animCounters = AnimCounters{};
+    battleState.frameThird = 0;
+    weatherTick = 0;
+}
 
 void resetBattleState() {
     resetInput();
     resetTurnState();
     resetAnimCounters();
-    battleState.frameThird = 0;
-    weatherTick = 0;
     buildFlightPrograms();
     clearProjectiles();
 }

@@ -53,7 +53,8 @@ extern FlightRow flightPrograms[FLIGHT_PROGRAM_COUNT][FLIGHT_PROGRAM_ROWS];
 // Plays battle after battle; 1 when the user left (Esc confirmed, or left from the shop).
 int runBattle();
 void resetBattleState();
-// The third reset of resetBattleState, also used by the set-up and shop screens.
+// The third reset of resetBattleState (the counters, frameThird and the weather tick), also used
+// by the set-up and shop screens so that their animations start in phase after a battle.
 void resetAnimCounters();
 void animationTick();
 bool battleOver();

@@ -4,6 +4,7 @@
 
 #include "battle/battle_state.h"
 #include "battle/player.h"
+#include "battle/weather.h"
 #include "screen_test_support.h"
 #include "screens/screens.h"
 
@@ -215,6 +216,23 @@ TEST_F(PlayerSetup, EscapeReturnsToTheMenuWithTheEnteredPlayersKept) {
     EXPECT_EQ(players[0].name, "AL");
     EXPECT_EQ(players[1].name, "NONAME 02B");
     EXPECT_EQ(machine.played(18), 6);
+}
+
+TEST_F(PlayerSetup, AnimationsStartInPhaseWhateverTheBattleLeftInTheFrameCounter) {
+    battleState.frameThird = 2;  // as a battle may leave it
+    weatherTick = 7;
+    std::vector<int> flagFrames;
+    machine.onPresent = [&](int n) {
+        flagFrames.push_back(animCounters.flagFrame);
+        if (n == 4) OnKeyDown(VK_ESCAPE);
+    };
+    EXPECT_EQ(playerSetup(), 0);
+    ASSERT_GE(flagFrames.size(), 4u);
+    // Present, then tick every third frame: the first tick is drawn after the third present.
+    EXPECT_EQ(flagFrames[1], 37);
+    EXPECT_EQ(flagFrames[2], 37);
+    EXPECT_EQ(flagFrames[3], 38);
+    EXPECT_EQ(weatherTick, 0);
 }
 
 TEST_F(PlayerSetup, PlayGameReturnsOne) {

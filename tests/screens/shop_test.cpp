@@ -193,6 +193,22 @@ TEST_F(Shop, RoundGivesEveryPlayerATurn) {
     EXPECT_EQ(inputState.lastKeyDown, 0);
 }
 
+TEST_F(Shop, AnimationsStartInPhaseWhateverTheBattleLeftInTheFrameCounter) {
+    numPlayers = 1;
+    battleState.frameThird = 2;  // as a battle may leave it
+    std::vector<int> crateFrames;
+    platform.betweenFrames = [&](int frame) {
+        crateFrames.push_back(animCounters.crateFrame);
+        if (frame == 4) clickAt(NEXT_X, NEXT_Y);
+    };
+    EXPECT_EQ(shopRound(), 0);
+    ASSERT_GE(crateFrames.size(), 4u);
+    // The first tick comes after the third frame, as at the start of a game.
+    EXPECT_EQ(crateFrames[1], 385);
+    EXPECT_EQ(crateFrames[2], 385);
+    EXPECT_EQ(crateFrames[3], 386);
+}
+
 TEST_F(Shop, EscapeAsksAndNoCarriesOn) {
     players[1].money = 300;
     int asked = 0;
