@@ -1,5 +1,7 @@
 #include "app/main_frame.h"
 
+#include <cstdio>
+
 #include "app/input.h"
 #include "app/settings.h"
 #include "battle/wait_animation.h"
@@ -34,7 +36,10 @@ bool CMainFrame::gameInit() {
     InitDisplay();
     detectPixelFormat();
     fontHeight = fontHeightForMode(gameConfig.screenMode);
-    platform::get().font().open(fontHeight);
+    if (!platform::get().font().open(fontHeight))
+        std::fputs("Ramparo: no font found, so no text will be shown; install fonts-liberation2 "
+                   "(or any bold sans-serif font)\n",
+                   stderr);
     if (!AllocateImageTables()) return false;
     LoadStartupImages();
     return true;

@@ -20,7 +20,8 @@ public:
                       int x, int y, std::string_view text, std::uint32_t color, bool centered) = 0;
 };
 
-// SDL2_ttf with the face found through fontconfig ("Arial" bold, then DejaVu Sans Bold).
+// SDL2_ttf with the face found through fontconfig ("Arial" bold, then DejaVu Sans Bold, then
+// whatever bold sans face fontconfig offers).
 std::unique_ptr<FontRenderer> createTtfFont();
 
 }  // namespace platform

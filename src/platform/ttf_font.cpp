@@ -41,7 +41,8 @@ struct Face {
 };
 
 // The file fontconfig picks for pattern, if its family is one of families (fontconfig always
-// answers with something, and a wrong family must not pass for the one asked for).
+// answers with something, and a wrong family must not pass for the one asked for); an empty
+// families list takes whatever it picks.
 Face findFace(const char* pattern, std::initializer_list<const char*> families) {
     Face face;
     FcConfig* config = fontConfig();
@@ -59,9 +60,9 @@ Face findFace(const char* pattern, std::initializer_list<const char*> families) 
     int weight = 0;
     if (FcPatternGetString(match, FC_FAMILY, 0, &family) == FcResultMatch &&
         FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch &&
-        std::any_of(families.begin(), families.end(), [&](const char* wanted) {
+        (families.size() == 0 || std::any_of(families.begin(), families.end(), [&](const char* wanted) {
             return std::string(reinterpret_cast<char*>(family)) == wanted;
-        })) {
+        }))) {
         face.file = reinterpret_cast<char*>(file);
         face.bold =
             FcPatternGetInteger(match, FC_WEIGHT, 0, &weight) == FcResultMatch && weight >= FC_WEIGHT_BOLD;
@@ -88,6 +89,7 @@ public:
         if (!ttfReady()) return false;
         Face face = findFace("Arial:bold", {"Arial", "Liberation Sans", "Arimo"});
         if (face.file.empty()) face = findFace("DejaVu Sans:bold", {"DejaVu Sans"});
+        if (face.file.empty()) face = findFace("sans-serif:bold", {});
         if (face.file.empty()) return false;
         font_ = TTF_OpenFont(face.file.c_str(), DEFAULT_POINT_SIZE);
         if (!font_) return false;

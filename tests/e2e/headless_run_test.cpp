@@ -120,3 +120,38 @@ TEST_F(GameBinary, NoDisplayWithoutHeadlessIsAClearFailure) {
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(has(r.err, "display")) << r.err;
 }
+
+// The text falls back to any bold sans face, and with no face at all the game says so and goes on.
+TEST_F(GameBinary, FontFallsBackToAnyFaceAndWarnsOnceWithoutOne) {
+    writeIni({1, 1, 0, 0});
+    // The title screen: text only, over its background.
+    writeScript("title.txt", "40 key SPACE\n50 click 100 225\n60 screenshot title.png\n");
+    auto titleShot = [&] { return loadShot(dir / "title.png", 1); };
+    auto withFonts = [&](const std::string& fontDir) {
+        std::ofstream(dir / "fonts.conf") << "<?xml version=\"1.0\"?>\n<fontconfig><dir>" << fontDir
+                                          << "</dir><cachedir>" << (dir / "fc-cache").string()
+                                          << "</cachedir></fontconfig>\n";
+        return run("--headless --data data --script title.txt --max-frames 70",
+                   "FONTCONFIG_FILE='" + (dir / "fonts.conf").string() + "'");
+    };
+
+    // Only a monospaced face: neither the Arial-like face nor the fallback, but still a face.
+    fs::create_directories(dir / "fonts");
+    fs::copy_file("/usr/share/fonts/truetype/liberation2/LiberationMono-Bold.ttf", dir / "fonts" / "mono.ttf");
+    Result r = withFonts((dir / "fonts").string());
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_FALSE(has(r.err, "font")) << r.err;
+    const std::vector<std::uint16_t> withText = titleShot();
+    ASSERT_FALSE(withText.empty());
+
+    fs::remove(dir / "title.png");
+    r = withFonts((dir / "no-fonts").string());
+    EXPECT_EQ(r.status, 0) << r.err;
+    const std::string warning = "no font found";
+    ASSERT_TRUE(has(r.err, warning)) << r.err;
+    EXPECT_TRUE(has(r.err, "fonts-liberation2")) << r.err;
+    EXPECT_EQ(r.err.find(warning), r.err.rfind(warning)) << "said once";
+    const std::vector<std::uint16_t> withoutText = titleShot();
+    ASSERT_FALSE(withoutText.empty()) << "the game went on";
+    EXPECT_NE(withText, withoutText) << "the fallback face drew the credits";
+}
