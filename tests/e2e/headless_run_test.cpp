@@ -121,6 +121,16 @@ TEST_F(GameBinary, NoDisplayWithoutHeadlessIsAClearFailure) {
     EXPECT_TRUE(has(r.err, "display")) << r.err;
 }
 
+TEST_F(GameBinary, AScreenshotBeforeTheFirstPictureSaysSo) {
+    writeScript("early.txt", "1 screenshot early.png\n");
+    const Result r = run("--headless --data data --script early.txt --max-frames 10");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(has(r.err, "script line 1: no screenshot '")) << r.err;
+    EXPECT_TRUE(has(r.err, "early.png': nothing has been presented yet at frame 1")) << r.err;
+    EXPECT_FALSE(has(r.err, "cannot write")) << r.err;
+    EXPECT_FALSE(fs::exists(dir / "early.png"));
+}
+
 // The text falls back to any bold sans face, and with no face at all the game says so and goes on.
 TEST_F(GameBinary, FontFallsBackToAnyFaceAndWarnsOnceWithoutOne) {
     writeIni({1, 1, 0, 0});

@@ -133,7 +133,12 @@ private:
                 if (input) input->onMouseButton(event.button, event.kind == ScriptEvent::Kind::Press);
                 break;
             case ScriptEvent::Kind::Screenshot:
-                if (!savePng(event.file, shown, options.pixelFormat == 1 ? 1 : 2))
+                if (!shown.pixels)
+                    std::fprintf(stderr,
+                                 "ramparo: script line %d: no screenshot '%s': nothing has been presented yet "
+                                 "at frame %lld\n",
+                                 event.line, event.file.c_str(), static_cast<long long>(event.frame));
+                else if (!savePng(event.file, shown, options.pixelFormat == 1 ? 1 : 2))
                     std::fprintf(stderr, "ramparo: script line %d: cannot write screenshot '%s'\n",
                                  event.line, event.file.c_str());
                 break;
