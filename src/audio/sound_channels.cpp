@@ -31,10 +31,11 @@ int CSoundSystem::PlaySound(int channel, int soundId, int autoRelease, int volum
     SoundChannel& ch = channels[channel];
     device->release(ch.copy);
     ch.copy = device->play(soundId, sound.loop == 1, volume - 10000);
-    if (ch.copy < 0) return 0;
+    // Recorded also when the start failed, so that the sweep frees the channel: the device
+    // answers a copy that never started as stopped.
     ch.autoRelease = static_cast<std::uint8_t>(autoRelease);
     ch.hasCopy = 1;
-    return 1;
+    return ch.copy >= 0 ? 1 : 0;
 }
 
 int CSoundSystem::StopChannel(int channel) {

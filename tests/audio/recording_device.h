@@ -12,6 +12,7 @@ class RecordingDevice final : public platform::AudioDevice {
 public:
     bool hasDevice = true;
     int refuseLoadOf = -1;  // this id's loadSound fails
+    bool refusePlay = false;  // every play fails to start
     std::map<int, std::vector<std::uint8_t>> loaded;
     std::map<int, platform::SoundFormat> formats;
     std::vector<int> volumes;
@@ -27,7 +28,7 @@ public:
     }
     platform::VoiceId play(int id, bool loop, int volume) override {
         volumes.push_back(volume);
-        return mixer->play(id, loop, volume);
+        return refusePlay ? -1 : mixer->play(id, loop, volume);
     }
     bool stop(platform::VoiceId voice) override { return mixer->stop(voice); }
     bool isPlaying(platform::VoiceId voice) override { return mixer->isPlaying(voice); }

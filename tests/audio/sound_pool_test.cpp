@@ -118,6 +118,30 @@ TEST_F(SoundPool, RefusesWhatCannotPlay) {
     EXPECT_TRUE(device.volumes.empty());
 }
 
+TEST_F(SoundPool, AChannelWhoseSoundCouldNotStartIsFreedByTheNextSweep) {
+    device.refusePlay = true;
+    const int ch = pool.AllocChannel();
+    EXPECT_EQ(pool.PlaySound(ch, SHORT_SOUND, 1, 10000), 0);
+    EXPECT_EQ(pool.IsChannelPlaying(ch), 0);
+    EXPECT_EQ(pool.StopChannel(ch), 0);
+    device.refusePlay = false;
+    EXPECT_EQ(pool.AllocChannel(), ch) << "the sweep frees it";
+    // The channel works again as any other; the battle's end copes with it too.
+    EXPECT_EQ(pool.PlaySound(ch, SHORT_SOUND, 1, 10000), 1);
+    EXPECT_EQ(pool.StopAllChannels(), 1);
+    EXPECT_EQ(pool.ReleaseAllChannels(), 1);
+}
+
+TEST_F(SoundPool, AFailedStartOnAKeptChannelLeavesItToItsOwner) {
+    device.refusePlay = true;
+    const int kept = pool.AllocChannel();
+    EXPECT_EQ(pool.PlaySound(kept, SHORT_SOUND, 0, 10000), 0);
+    EXPECT_NE(pool.AllocChannel(), kept);
+    EXPECT_EQ(pool.StopChannel(kept), 0);
+    EXPECT_EQ(pool.FreeChannel(kept), 1);
+    EXPECT_EQ(pool.AllocChannel(), kept);
+}
+
 TEST_F(SoundPool, VolumeIsPassedAsHundredthsOfADecibelBelowFull) {
     pool.PlaySound(pool.AllocChannel(), SHORT_SOUND, 1, 0);
     pool.PlaySound(pool.AllocChannel(), SHORT_SOUND, 1, 7500);
