@@ -11,22 +11,22 @@
 #include <memory>
 #include <vector>
 
-#include "app/settings.h"
 #include "audio/sound_system.h"
 #include "battle/battle_loop.h"
 #include "battle/battle_state.h"
 #include "battle/placement.h"
-#include "battle/random.h"
-#include "world/landscape.h"
-#include "world/level_file.h"
-#include "world/world.h"
-#include "battle/player.h"
 #include "battle/weather.h"
+#include "core/player.h"
+#include "core/random.h"
+#include "core/settings.h"
 #include "gfx/display.h"
 #include "gfx/images.h"
 #include "gfx/text.h"
 #include "platform/backends.h"
 #include "platform/font.h"
+#include "world/landscape.h"
+#include "world/level_file.h"
+#include "world/world.h"
 
 namespace {
 

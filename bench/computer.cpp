@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "app/settings.h"
 #include "battle/placement.h"
-#include "battle/player.h"
+#include "core/player.h"
+#include "core/settings.h"
 #include "gfx/images.h"
 #include "platform/backends.h"
 #include "weapons/weapon_specs.h"

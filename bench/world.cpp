@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/settings.h"
+#include "core/settings.h"
 #include "gfx/images.h"
 #include "platform/backends.h"
 #include "world/julia_cut.h"

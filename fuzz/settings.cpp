@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-#include "app/settings.h"
+#include "core/settings.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     screenWidth = 640;

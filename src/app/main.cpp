@@ -11,8 +11,8 @@
 #include "app/data_dir.h"
 #include "app/game_thread.h"
 #include "app/main_frame.h"
-#include "app/settings.h"
 #include "audio/sound_system.h"
+#include "core/settings.h"
 #include "platform/backends.h"
 
 namespace {

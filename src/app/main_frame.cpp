@@ -2,9 +2,11 @@
 
 #include <cstdio>
 
-#include "app/input.h"
-#include "app/settings.h"
+#include "audio/sound_system.h"
 #include "battle/wait_animation.h"
+#include "core/error_box.h"
+#include "core/input.h"
+#include "core/settings.h"
 #include "gfx/display.h"
 #include "gfx/images.h"
 #include "gfx/text.h"
@@ -33,7 +35,7 @@ CMainFrame::~CMainFrame() { platform::get().setInputHandler(nullptr); }
 bool CMainFrame::gameInit() {
     InitMusic();
     readSettings();
-    InitDisplay();
+    openDisplay();
     detectPixelFormat();
     fontHeight = fontHeightForMode(gameConfig.screenMode);
     if (!platform::get().font().open(fontHeight))
@@ -55,3 +57,8 @@ void CMainFrame::onMouseButton(platform::MouseButton button, bool pressed) {
 }
 
 void OnTimer() { waitAnimationTimer(); }
+
+void openDisplay() {
+    if (InitDisplay(OnTimer) && !soundSystem.SetPrimaryFormat(44100, 16, 2))
+        errorBox("error music FormatPrimaryBufer");
+}

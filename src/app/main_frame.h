@@ -29,6 +29,8 @@ extern CMainFrame* gameWindow;
 
 // Window timer 1 (every 30 ms, on the window thread).
 void OnTimer();
+// The display with the window's timer, then the sound device's format, which follows the display.
+void openDisplay();
 
 // The cell height of the game font for a screen mode: 12, 18, 23 or 30; 0 (the face's default)
 // for an unknown mode.

@@ -1,7 +1,7 @@
 // The pool of channels: flags per channel, the lowest free channel on request, and a sweep that
 // frees the auto-released channels whose copy has ended each time a channel is requested.
-#include "app/error_box.h"
 #include "audio/sound_system.h"
+#include "core/error_box.h"
 
 std::int32_t soundVolume = 10000;
 std::int32_t lastChannel = 0;

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app/error_box.h"
 #include "audio/sound_bank.h"
 #include "audio/sound_convert.h"
+#include "core/error_box.h"
 
 CSoundSystem soundSystem;
 

@@ -3,8 +3,8 @@
 // `soundSystem` is a global constructed before main, so its constructor leaves the machine alone:
 // start-up attaches it to the running backend's mixer with
 // `soundSystem.attach(platform::get().audio())` once the platform is set and before the display
-// opens (InitDisplay calls SetPrimaryFormat). Until then, and for good when the backend has no
-// sound device, `soundEnabled` is 0 and every operation returns 1 without doing anything.
+// opens, and sets the format with SetPrimaryFormat once the display is open. Until then, and for
+// good when the backend has no sound device, `soundEnabled` is 0 and every operation returns 1 without doing anything.
 #pragma once
 
 #include <array>

@@ -1,9 +1,5 @@
 #include "battle/battle_loop.h"
 
-#include <chrono>
-
-#include "app/input.h"
-#include "app/settings.h"
 #include "audio/sound_system.h"
 #include "battle/battle_state.h"
 #include "battle/camera.h"
@@ -12,15 +8,15 @@
 #include "battle/fortress.h"
 #include "battle/hits.h"
 #include "battle/placement.h"
-#include "battle/player.h"
-#include "battle/random.h"
 #include "battle/scene.h"
 #include "battle/turns.h"
 #include "battle/wait_animation.h"
 #include "battle/weather.h"
+#include "core/input.h"
+#include "core/player.h"
+#include "core/random.h"
+#include "core/settings.h"
 #include "gfx/display.h"
-#include "platform/platform.h"
-#include "screens/screens.h"
 #include "weapons/projectile.h"
 #include "world/landscape.h"
 #include "world/level_file.h"
@@ -30,12 +26,12 @@ const FrameSteps GAME_FRAME_STEPS{PresentFrame, readCursor,          RestoreLost
                                   checkDeaths,  humanTurnStep,       computerTurnStep,    cameraFollow,
                                   weatherStep,  endTurnStep,         fortressFallSpeed,   fortressFall,
                                   edgeScroll,   cameraOnProjectiles, spawnCrate,          crateFall,
-                                  resolveHits,  stepProjectiles,     animationTick,       confirmQuit};
+                                  resolveHits,  [] { stepProjectiles(battleState.frameThird); },
+                                  animationTick};
 
 namespace {
 
 constexpr int LEVEL_CHOICES = 64;
-constexpr int ESC_CONFIRMATION = 1;
 
 }  // namespace
 
@@ -70,9 +66,7 @@ FrameOutcome battleFrame(const FrameSteps& s) {
         return FrameOutcome::Finished;
     }
     if (battleState.battleTimeLeft == 0) return FrameOutcome::Finished;
-    if (inputState.lastKeyDown.load(std::memory_order_relaxed) == VK_ESCAPE &&
-        s.confirmQuit(ESC_CONFIRMATION) == 1)
-        return FrameOutcome::Left;
+    if (inputState.lastKeyDown.load(std::memory_order_relaxed) == VK_ESCAPE) return FrameOutcome::Escape;
     return FrameOutcome::Continue;
 }
 
@@ -91,22 +85,4 @@ void setUpBattle() {
     cameraToPlayer();
     playWeatherSound();
     chooseSkyColours();
-}
-
-int runBattle() {
-    platform::Platform& machine = platform::get();
-    for (;;) {
-        const auto start = std::chrono::steady_clock::now();
-        setUpBattle();
-        machine.noteBattleSetup(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-        FrameOutcome outcome = FrameOutcome::Continue;
-        while (outcome == FrameOutcome::Continue) outcome = battleFrame();
-        if (outcome == FrameOutcome::Left) return 1;
-        machine.noteBattleFinished();
-        soundSystem.StopAllChannels();
-        soundSystem.ReleaseAllChannels();
-        showResults();
-        if (shopRound() == 1) return 1;
-    }
 }

@@ -22,12 +22,13 @@ struct FrameSteps {
     void (*resolveHits)();
     void (*stepProjectiles)();
     void (*animationTick)();
-    int (*confirmQuit)(int mode);
 };
 
 extern const FrameSteps GAME_FRAME_STEPS;
 
-enum class FrameOutcome { Continue, Finished, Left };
+// Escape: the player pressed Escape; the game flow asks whether to leave, and the battle goes on
+// with its next frame when the answer is no.
+enum class FrameOutcome { Continue, Finished, Escape };
 
 // The whole frame loop body: the steps, the tick every third frame and the end tests.
 FrameOutcome battleFrame(const FrameSteps& steps = GAME_FRAME_STEPS);

@@ -1,4 +1,4 @@
-// The battle's clocks, its animation counters and the flight programs projectiles execute.
+// The battle's clocks and its animation counters.
 #pragma once
 
 #include <atomic>
@@ -38,20 +38,6 @@ struct AnimCounters {
 
 extern AnimCounters animCounters;
 
-struct FlightRow {
-    std::int16_t cmd = 0;
-    float p1 = 0;
-    float p2 = 0;
-    std::int16_t count = 0;
-};
-
-constexpr int FLIGHT_PROGRAM_COUNT = 14;
-constexpr int FLIGHT_PROGRAM_ROWS = 256;
-constexpr std::int16_t FLIGHT_END = 256;
-extern FlightRow flightPrograms[FLIGHT_PROGRAM_COUNT][FLIGHT_PROGRAM_ROWS];
-
-// Plays battle after battle; 1 when the user left (Esc confirmed, or left from the shop).
-int runBattle();
 void resetBattleState();
 // The third reset of resetBattleState (the counters, frameThird and the weather tick), also used
 // by the set-up and shop screens so that their animations start in phase after a battle.
@@ -59,4 +45,3 @@ void resetAnimCounters();
 void animationTick();
 bool battleOver();
 void awardSurvivors();
-void buildFlightPrograms();

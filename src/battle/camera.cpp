@@ -2,15 +2,15 @@
 
 #include <cstdlib>
 
-#include "app/input.h"
-#include "app/settings.h"
 #include "battle/placement.h"
-#include "battle/random.h"
+#include "core/input.h"
+#include "core/player.h"
+#include "core/random.h"
+#include "core/settings.h"
+#include "weapons/projectile.h"
 #include "world/landscape.h"
 #include "world/level_file.h"
 #include "world/world.h"
-#include "battle/player.h"
-#include "weapons/projectile.h"
 
 std::int16_t scrollX = 0;
 std::int16_t scrollY = 0;

@@ -2,16 +2,16 @@
 
 #include <cmath>
 
-#include "app/input.h"
-#include "app/settings.h"
 #include "battle/battle_state.h"
-#include "battle/player.h"
 #include "battle/turns.h"
+#include "core/input.h"
+#include "core/player.h"
+#include "core/random.h"
+#include "core/settings.h"
 #include "gfx/images.h"
 #include "gfx/overlap.h"
-#include "battle/random.h"
-#include "world/world.h"
 #include "weapons/weapon_specs.h"
+#include "world/world.h"
 
 std::int16_t aiAimed = 0;
 std::int16_t aiSpeedStep = 4;

@@ -3,16 +3,16 @@
 #include <cmath>
 #include <cstdio>
 
-#include "app/globals.h"
-#include "app/settings.h"
 #include "battle/battle_state.h"
 #include "battle/placement.h"
-#include "battle/random.h"
+#include "core/globals.h"
+#include "core/player.h"
+#include "core/random.h"
+#include "core/settings.h"
+#include "gfx/overlap.h"
 #include "world/landscape.h"
 #include "world/level_file.h"
 #include "world/world.h"
-#include "battle/player.h"
-#include "gfx/overlap.h"
 
 Crate crates[MAX_CRATES];
 

@@ -1,16 +1,16 @@
 #include "battle/fortress.h"
 
-#include "app/settings.h"
 #include "audio/sound_system.h"
 #include "battle/battle_state.h"
 #include "battle/placement.h"
-#include "battle/random.h"
+#include "core/player.h"
+#include "core/random.h"
+#include "core/settings.h"
+#include "gfx/draw.h"
+#include "gfx/overlap.h"
 #include "world/landscape.h"
 #include "world/level_file.h"
 #include "world/world.h"
-#include "battle/player.h"
-#include "gfx/draw.h"
-#include "gfx/overlap.h"
 
 namespace {
 

@@ -1,18 +1,18 @@
 #include "battle/hits.h"
 
-#include "app/settings.h"
 #include "battle/battle_state.h"
 #include "battle/crates.h"
 #include "battle/fortress.h"
 #include "battle/placement.h"
-#include "battle/random.h"
-#include "world/landscape.h"
-#include "world/level_file.h"
-#include "world/world.h"
-#include "battle/player.h"
+#include "core/player.h"
+#include "core/random.h"
+#include "core/settings.h"
 #include "gfx/overlap.h"
 #include "weapons/projectile.h"
 #include "weapons/weapon_specs.h"
+#include "world/landscape.h"
+#include "world/level_file.h"
+#include "world/world.h"
 
 namespace {
 

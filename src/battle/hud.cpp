@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
-#include "app/globals.h"
-#include "app/settings.h"
 #include "battle/battle_state.h"
-#include "battle/player.h"
 #include "battle/scene.h"
+#include "core/globals.h"
+#include "core/player.h"
+#include "core/settings.h"
 #include "gfx/display.h"
 #include "gfx/draw.h"
 #include "gfx/text.h"

@@ -6,7 +6,7 @@
 #include <limits>
 #include <vector>
 
-#include "battle/random.h"
+#include "core/random.h"
 #include "gfx/overlap.h"
 
 namespace {

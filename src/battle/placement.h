@@ -2,7 +2,7 @@
 // battle and the level search tool.
 #pragma once
 
-#include "battle/player.h"
+#include "core/player.h"
 #include "gfx/images.h"
 
 // Random tries per fortress before the fallback scan takes over. Every shipped level places five

@@ -2,15 +2,16 @@
 
 #include <cmath>
 
-#include "app/input.h"
-#include "app/settings.h"
 #include "audio/sound_system.h"
 #include "battle/battle_state.h"
 #include "battle/camera.h"
 #include "battle/computer.h"
-#include "battle/player.h"
+#include "core/input.h"
+#include "core/player.h"
+#include "core/settings.h"
 #include "gfx/images.h"
 #include "gfx/overlap.h"
+#include "weapons/flight_program.h"
 #include "weapons/projectile.h"
 #include "weapons/weapon_specs.h"
 

@@ -2,8 +2,8 @@
 
 #include <mutex>
 
-#include "app/settings.h"
 #include "battle/battle_state.h"
+#include "core/settings.h"
 #include "gfx/display.h"
 #include "gfx/draw.h"
 

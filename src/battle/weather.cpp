@@ -1,16 +1,16 @@
 #include "battle/weather.h"
 
-#include "app/error_box.h"
-#include "app/settings.h"
 #include "audio/sound_system.h"
 #include "battle/camera.h"
 #include "battle/placement.h"
-#include "battle/random.h"
+#include "core/error_box.h"
+#include "core/random.h"
+#include "core/settings.h"
+#include "gfx/display.h"
+#include "gfx/draw.h"
 #include "world/landscape.h"
 #include "world/level_file.h"
 #include "world/world.h"
-#include "gfx/display.h"
-#include "gfx/draw.h"
 
 std::int16_t precipitation = 0;
 std::int16_t windDirection = 0;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/settings.h"
+#include "core/settings.h"
 
 Surface* backBuffer = nullptr;
 Surface* primarySurface = nullptr;

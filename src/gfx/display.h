@@ -2,6 +2,8 @@
 // and fills.
 #pragma once
 
+#include <functional>
+
 #include <cstdint>
 
 #include "gfx/surface.h"
@@ -20,7 +22,8 @@ struct FillArea {
 
 extern FillArea cursorClipRect;
 
-void InitDisplay();
+// Opens the display and starts the window's 30 ms timer; false when the display did not open.
+bool InitDisplay(const std::function<void()>& onTimer = [] {});
 void PresentFrame();
 // The flip without the optional vertical-blank wait: the start-up picture and the loading animation.
 void PresentFrameNoWait();

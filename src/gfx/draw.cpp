@@ -3,7 +3,7 @@
 #include <cstring>
 #include <vector>
 
-#include "app/settings.h"
+#include "core/settings.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <new>
 
-#include "app/error_box.h"
+#include "core/error_box.h"
 #include "gfx/display.h"
 #include "gfx/draw.h"
 #include "gfx/sprite_file.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/error_box.h"
+#include "core/error_box.h"
 
 namespace {
 

@@ -1,15 +1,13 @@
 // Opening the display, page flipping and the recovery of lost surfaces.
+#include <functional>
 #include <string_view>
 #include <utility>
 
-#include "app/error_box.h"
-#include "app/main_frame.h"
-#include "app/settings.h"
-#include "audio/sound_system.h"
+#include "core/error_box.h"
+#include "core/settings.h"
 #include "gfx/display.h"
 #include "gfx/draw.h"
 #include "gfx/images.h"
-#include "platform/audio_device.h"
 
 namespace {
 
@@ -44,7 +42,7 @@ void flip(bool waitVerticalBlank) {
 
 }  // namespace
 
-void InitDisplay() {
+bool InitDisplay(const std::function<void()>& onTimer) {
     platform::Platform& p = platform::get();
     // The buffers are ours, not the display's: they exist even when the display cannot be opened,
     // so a failed start shows nothing instead of drawing through a null surface.
@@ -61,11 +59,11 @@ void InitDisplay() {
     const platform::DisplayStatus status = p.openDisplay(screenWidth, screenHeight);
     if (status != platform::DisplayStatus::Ok) {
         errorBox(displayFailureText(status), "");
-        return;
+        return false;
     }
     p.clipCursor(clipRect());
-    if (!p.startTimer(30, OnTimer)) errorBox("No Timer");
-    if (!soundSystem.SetPrimaryFormat(44100, 16, 2)) errorBox("error music FormatPrimaryBufer");
+    if (!p.startTimer(30, onTimer)) errorBox("No Timer");
+    return true;
 }
 
 void PresentFrame() { flip(gameConfig.skipVblankWait == 0); }

@@ -4,8 +4,8 @@
 #include <fstream>
 #include <new>
 
-#include "app/error_box.h"
-#include "app/settings.h"
+#include "core/error_box.h"
+#include "core/settings.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "gfx/text.h"
 
-#include "app/settings.h"
+#include "core/settings.h"
 #include "gfx/display.h"
 #include "platform/font.h"
 

@@ -1,9 +1,9 @@
 // The question before leaving a battle or the shop.
-#include "app/input.h"
-#include "app/settings.h"
 #include "audio/sound_system.h"
 #include "battle/scene.h"
 #include "battle/weather.h"
+#include "core/input.h"
+#include "core/settings.h"
 #include "gfx/display.h"
 #include "gfx/draw.h"
 #include "gfx/text.h"

@@ -1,19 +1,19 @@
 #include "screens/game_flow.h"
 
-#include "app/error_box.h"
-#include "app/input.h"
-#include "app/settings.h"
 #include "audio/sound_system.h"
 #include "battle/battle_state.h"
+#include "core/error_box.h"
+#include "core/input.h"
+#include "core/random.h"
+#include "core/settings.h"
 #include "gfx/display.h"
 #include "gfx/draw.h"
 #include "gfx/front_buffer.h"
 #include "gfx/images.h"
 #include "platform/platform.h"
-#include "battle/random.h"
-#include "world/level_file.h"
 #include "screens/screen_widgets.h"
 #include "screens/screens.h"
+#include "world/level_file.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // Before a game: names, roles and banner colours, one player after another.
 #include "screens/player_setup.h"
 
-#include "app/input.h"
-#include "app/settings.h"
 #include "audio/sound_system.h"
 #include "battle/battle_state.h"
-#include "battle/player.h"
+#include "core/input.h"
+#include "core/player.h"
+#include "core/settings.h"
 #include "gfx/display.h"
 #include "gfx/draw.h"
 #include "gfx/images.h"

@@ -1,7 +1,7 @@
 // The player table at start-up and at every new game.
 #include <string>
 
-#include "battle/player.h"
+#include "core/player.h"
 #include "screens/screens.h"
 
 namespace {

@@ -4,11 +4,11 @@
 #include <cstdio>
 #include <string>
 
-#include "app/input.h"
-#include "app/settings.h"
 #include "audio/sound_system.h"
 #include "battle/battle_state.h"
 #include "battle/scene.h"
+#include "core/input.h"
+#include "core/settings.h"
 #include "gfx/display.h"
 #include "gfx/draw.h"
 #include "gfx/text.h"

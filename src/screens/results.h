@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "battle/player.h"
+#include "core/player.h"
 
 struct Ranking {
     std::array<int, MAX_PLAYERS> order{};  // player indices, most wins first

@@ -1,6 +1,6 @@
 #include "screens/screen_widgets.h"
 
-#include "app/input.h"
+#include "core/input.h"
 #include "gfx/display.h"
 #include "gfx/draw.h"
 #include "gfx/overlap.h"

@@ -2,6 +2,8 @@
 #pragma once
 
 // gameFlowMain, the game thread's whole life, is in screens/game_flow.h.
+// Plays battle after battle; 1 when the user left (Esc confirmed in a battle or in the shop).
+int runBattle();
 void initPlayers();
 void newGameReset();
 // 1 to play (two players or more set up), 0 when left with Escape.

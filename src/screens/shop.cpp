@@ -3,12 +3,12 @@
 #include <cstdio>
 #include <string_view>
 
-#include "app/globals.h"
-#include "app/input.h"
-#include "app/settings.h"
 #include "audio/sound_system.h"
 #include "battle/battle_state.h"
-#include "battle/random.h"
+#include "core/globals.h"
+#include "core/input.h"
+#include "core/random.h"
+#include "core/settings.h"
 #include "gfx/display.h"
 #include "gfx/draw.h"
 #include "gfx/text.h"

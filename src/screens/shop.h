@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "battle/player.h"
+#include "core/player.h"
 
 // By weapon index; weapon 0 (MISSILE) is never sold.
 extern const std::array<std::int32_t, WEAPON_COUNT> WEAPON_PRICES;

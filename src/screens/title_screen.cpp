@@ -1,8 +1,8 @@
 #include "screens/title_screen.h"
 
-#include "app/input.h"
-#include "app/settings.h"
 #include "audio/sound_system.h"
+#include "core/input.h"
+#include "core/settings.h"
 #include "gfx/display.h"
 #include "gfx/draw.h"
 #include "gfx/text.h"

@@ -1,14 +1,14 @@
 #include "weapons/explosion.h"
 
-#include "app/settings.h"
 #include "audio/sound_system.h"
-#include "battle/player.h"
+#include "core/player.h"
+#include "core/settings.h"
 #include "gfx/draw.h"
 #include "gfx/images.h"
 #include "gfx/overlap.h"
+#include "weapons/weapon_specs.h"
 #include "world/damage.h"
 #include "world/world.h"
-#include "weapons/weapon_specs.h"
 
 namespace {
 

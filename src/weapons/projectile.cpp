@@ -2,15 +2,15 @@
 
 #include <cmath>
 
-#include "app/error_box.h"
-#include "app/settings.h"
 #include "audio/sound_system.h"
-#include "battle/battle_state.h"
+#include "core/error_box.h"
+#include "core/settings.h"
 #include "gfx/images.h"
 #include "weapons/explosion.h"
+#include "weapons/flight_program.h"
+#include "weapons/weapon_specs.h"
 #include "world/damage.h"
 #include "world/world.h"
-#include "weapons/weapon_specs.h"
 
 Projectile projectiles[MAX_PROJECTILES];
 
@@ -215,8 +215,8 @@ int directionIndex(float vx, float vy) {
     return d + 1;
 }
 
-void stepProjectiles() {
-    if (battleState.frameThird == 0) {
+void stepProjectiles(std::uint8_t frameThird) {
+    if (frameThird == 0) {
         for (Projectile& p : projectiles)
             if (p.kind != 0) tickRecord(p);
     }

@@ -28,7 +28,8 @@ extern Projectile projectiles[MAX_PROJECTILES];
 void clearProjectiles();
 void spawnProjectile(int kind, int program, float x, float y, float vx, float vy, int graceTicks);
 void spawnChild(int kind, int program, float x, float y);
-void stepProjectiles();
+// One frame of every projectile: the flight programs advance on the frame of the tick (frameThird 0).
+void stepProjectiles(std::uint8_t frameThird);
 bool bounceOffLandscape(Projectile& p);
 // The raznoe index of the picture a projectile shows (and is tested with) in its state.
 int projectileImage(const Projectile& p);

@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "app/globals.h"
-#include "battle/random.h"
+#include "core/globals.h"
+#include "core/random.h"
 #include "gfx/display.h"
 #include "gfx/draw.h"
 #include "gfx/images.h"

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <string>
 
-#include "app/error_box.h"
+#include "core/error_box.h"
 
 LevelTable levelRecords;
 

@@ -6,14 +6,14 @@
 #include <memory>
 
 #include "../test_platform.h"
-#include "app/input.h"
-#include "app/settings.h"
 #include "battle/battle_state.h"
-#include "battle/player.h"
+#include "core/input.h"
+#include "core/player.h"
+#include "core/random.h"
+#include "core/settings.h"
 #include "gfx/images.h"
-#include "battle/random.h"
-#include "world/world.h"
 #include "weapons/projectile.h"
+#include "world/world.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "app/input.h"
+#include "core/input.h"
 
 #include <gtest/gtest.h>
 
-#include "app/settings.h"
-#include "battle/player.h"
+#include "core/player.h"
+#include "core/settings.h"
 
 namespace {
 

@@ -4,8 +4,9 @@
 #include <vector>
 
 #include "../test_platform.h"
-#include "app/settings.h"
+#include "app/main_frame.h"
 #include "audio/sound_system.h"
+#include "core/settings.h"
 #include "gfx/display.h"
 
 namespace {
@@ -154,7 +155,7 @@ TEST_F(Presentation, VerticalBlankWaitFollowsSettings) {
 TEST_F(Presentation, OpenedDisplayConfinesCursorAndStartsServices) {
     platform.device.present = true;
     soundSystem.attach(platform.audio());
-    InitDisplay();
+    openDisplay();
     EXPECT_TRUE(platform.errorBoxes.empty());
     ASSERT_EQ(platform.clips.size(), 1u);
     EXPECT_EQ(platform.clips[0].left, 5);
@@ -191,12 +192,12 @@ TEST_F(Presentation, DisplayFailuresHaveTheirTextsAndEndTheStep) {
 TEST_F(Presentation, TimerAndSoundFormatFailuresGoOn) {
     platform.device.formatOk = false;
     soundSystem.attach(platform.audio());
-    InitDisplay();
+    openDisplay();
     EXPECT_TRUE(platform.errorBoxes.empty()) << "no sound device is no failure";
     platform.timer = false;
     platform.device.present = true;
     soundSystem.attach(platform.audio());
-    InitDisplay();
+    openDisplay();
     EXPECT_EQ(platform.errorBoxes, (std::vector<std::string>{"No Timer", "error music FormatPrimaryBufer"}));
 }
 

@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "../test_platform.h"
-#include "app/input.h"
 #include "app/main_frame.h"
-#include "app/settings.h"
+#include "core/input.h"
+#include "core/settings.h"
 #include "gfx/images.h"
 #include "gfx/text.h"
 #include "work_dir.h"

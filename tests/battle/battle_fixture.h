@@ -9,9 +9,6 @@
 #include <vector>
 
 #include "../test_platform.h"
-#include "app/globals.h"
-#include "app/input.h"
-#include "app/settings.h"
 #include "audio/recording_device.h"
 #include "audio/sound_bank_writer.h"
 #include "audio/sound_system.h"
@@ -20,15 +17,19 @@
 #include "battle/crates.h"
 #include "battle/fortress.h"
 #include "battle/placement.h"
-#include "battle/random.h"
+#include "battle/weather.h"
+#include "core/globals.h"
+#include "core/input.h"
+#include "core/player.h"
+#include "core/random.h"
+#include "core/settings.h"
+#include "gfx/display.h"
+#include "gfx/images.h"
+#include "weapons/flight_program.h"
+#include "weapons/projectile.h"
 #include "world/landscape.h"
 #include "world/level_file.h"
 #include "world/world.h"
-#include "battle/player.h"
-#include "battle/weather.h"
-#include "gfx/display.h"
-#include "gfx/images.h"
-#include "weapons/projectile.h"
 
 constexpr int GROUND_Y = 500;  // the flat landscape's ground starts here
 

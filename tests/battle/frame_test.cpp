@@ -6,7 +6,6 @@
 namespace {
 
 std::vector<std::string> calls;
-int confirmAnswer = 0;
 
 template <const char* name>
 void record() {
@@ -37,22 +36,16 @@ STEP(projectiles)
 STEP(tick)
 #undef STEP
 
-int confirmSpy(int mode) {
-    calls.push_back("confirm " + std::to_string(mode));
-    return confirmAnswer;
-}
-
 constexpr FrameSteps SPY_STEPS{presentSpy,   cursorSpy,   restoreSpy,     drawSpy,          deathsSpy,
                                humanSpy,     computerSpy, followSpy,      weatherSpy,       endTurnSpy,
                                fallSpeedSpy, fallSpy,     edgeSpy,        onProjectilesSpy, spawnCrateSpy,
-                               crateFallSpy, hitsSpy,     projectilesSpy, tickSpy,          confirmSpy};
+                               crateFallSpy, hitsSpy,     projectilesSpy, tickSpy};
 
 class FrameTest : public BattleTest {
 protected:
     void SetUp() override {
         BattleTest::SetUp();
         calls.clear();
-        confirmAnswer = 0;
     }
 };
 
@@ -115,16 +108,15 @@ TEST_F(FrameTest, LastShotAtTheEndOfTimeStillDecidesWithoutAward) {
     EXPECT_EQ(players[0].wins, 0);
 }
 
-TEST_F(FrameTest, EscapeAsksAndLeavesOnlyOnYes) {
+TEST_F(FrameTest, EscapeEndsTheFrameWithTheQuestionForTheGameFlow) {
     inputState.lastKeyDown.store(VK_ESCAPE);
-    EXPECT_EQ(battleFrame(SPY_STEPS), FrameOutcome::Continue);
-    EXPECT_EQ(calls.back(), "confirm 1");
-    confirmAnswer = 1;
-    EXPECT_EQ(battleFrame(SPY_STEPS), FrameOutcome::Left);
-    calls.clear();
+    EXPECT_EQ(battleFrame(SPY_STEPS), FrameOutcome::Escape);
+    EXPECT_EQ(calls.size(), 17u) << "after every step of the frame";
     inputState.lastKeyDown.store('A');
-    battleFrame(SPY_STEPS);
-    EXPECT_EQ(std::count(calls.begin(), calls.end(), "confirm 1"), 0);
+    EXPECT_EQ(battleFrame(SPY_STEPS), FrameOutcome::Continue);
+    players[1].isDead = 1;
+    inputState.lastKeyDown.store(VK_ESCAPE);
+    EXPECT_EQ(battleFrame(SPY_STEPS), FrameOutcome::Finished) << "a decided battle ends first";
 }
 
 }  // namespace

@@ -17,12 +17,13 @@
 #include <thread>
 
 #include "app/main_frame.h"
-#include "app/settings.h"
 #include "audio/sound_system.h"
 #include "battle/battle_state.h"
-#include "battle/player.h"
+#include "core/player.h"
+#include "core/settings.h"
 #include "gfx/images.h"
 #include "platform/backends.h"
+#include "screens/screens.h"
 #include "world/level_file.h"
 
 namespace fs = std::filesystem;

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/settings.h"
+#include "core/settings.h"
 #include "gfx_test_support.h"
 
 namespace {

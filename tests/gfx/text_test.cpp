@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/settings.h"
+#include "core/settings.h"
 #include "gfx/display.h"
 #include "gfx_test_support.h"
 #include "platform/png.h"

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "../test_platform.h"
-#include "app/input.h"
-#include "app/settings.h"
+#include "core/input.h"
+#include "core/settings.h"
 #include "gfx/display.h"
 #include "gfx/images.h"
 #include "gfx/text.h"

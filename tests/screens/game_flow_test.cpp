@@ -1,11 +1,11 @@
 #include "screens/game_flow.h"
 
-#include "battle/player.h"
+#include "core/player.h"
+#include "core/random.h"
 #include "gfx/draw.h"
 #include "screen_test_support.h"
-#include "battle/random.h"
-#include "world/level_file.h"
 #include "screens/screens.h"
+#include "world/level_file.h"
 
 namespace {
 

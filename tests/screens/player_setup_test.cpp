@@ -3,8 +3,8 @@
 #include <set>
 
 #include "battle/battle_state.h"
-#include "battle/player.h"
 #include "battle/weather.h"
+#include "core/player.h"
 #include "screen_test_support.h"
 #include "screens/screens.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "battle/player.h"
+#include "core/player.h"
 #include "screens/screens.h"
 
 TEST(Players, StartUpNamesEveryRecordAndGivesOnlyMissiles) {

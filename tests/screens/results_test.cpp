@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "battle/battle_state.h"
-#include "battle/player.h"
+#include "core/player.h"
 #include "frame_driver.h"
 #include "screens/screens.h"
 

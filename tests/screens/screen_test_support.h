@@ -9,9 +9,9 @@
 #include <memory>
 
 #include "../test_platform.h"
-#include "app/input.h"
-#include "app/settings.h"
 #include "audio/sound_system.h"
+#include "core/input.h"
+#include "core/settings.h"
 #include "gfx/display.h"
 #include "gfx/images.h"
 #include "gfx/text.h"

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
 #include "battle/battle_state.h"
-#include "battle/player.h"
+#include "core/globals.h"
+#include "core/player.h"
+#include "core/random.h"
 #include "frame_driver.h"
-#include "battle/random.h"
-#include "world/world.h"
 #include "screens/screens.h"
+#include "world/world.h"
 
 namespace {
 

@@ -7,16 +7,17 @@
 #include <memory>
 
 #include "../test_platform.h"
-#include "app/input.h"
-#include "app/settings.h"
 #include "battle/battle_state.h"
 #include "battle/camera.h"
-#include "battle/player.h"
+#include "core/input.h"
+#include "core/player.h"
+#include "core/settings.h"
 #include "gfx/images.h"
-#include "world/damage.h"
-#include "world/world.h"
+#include "weapons/flight_program.h"
 #include "weapons/projectile.h"
 #include "weapons/weapon_specs.h"
+#include "world/damage.h"
+#include "world/world.h"
 
 inline void setSolidImage(int index, int width, int height, std::uint16_t value = 0x7FFF) {
     ImageEntry& entry = raznoe[index];
@@ -36,7 +37,7 @@ inline void fillGround(int top, int bottom, std::uint16_t value = 0x2222) {
 
 // One frame of the battle loop as far as the projectiles go.
 inline void frame() {
-    stepProjectiles();
+    stepProjectiles(battleState.frameThird);
     battleState.frameThird = static_cast<std::uint8_t>((battleState.frameThird + 1) % 3);
 }
 inline void frames(int n) {

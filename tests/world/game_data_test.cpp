@@ -6,9 +6,9 @@
 #include <filesystem>
 
 #include "../test_platform.h"
-#include "app/settings.h"
 #include "battle/placement.h"
-#include "battle/random.h"
+#include "core/random.h"
+#include "core/settings.h"
 #include "gfx/images.h"
 #include "levels_table.h"
 #include "world/landscape.h"

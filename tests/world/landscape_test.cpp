@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "../test_platform.h"
-#include "battle/random.h"
+#include "core/random.h"
 #include "world_images.h"
 
 namespace {

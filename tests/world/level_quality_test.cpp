@@ -1,4 +1,4 @@
-#include "world/level_quality.h"
+#include "levels/level_quality.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <memory>
 
-#include "battle/random.h"
+#include "core/random.h"
 #include "gfx/overlap.h"
 #include "world/world.h"
 #include "world_images.h"

@@ -1,4 +1,4 @@
-#include "battle/random.h"
+#include "core/random.h"
 
 #include <gtest/gtest.h>
 

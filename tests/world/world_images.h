@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/settings.h"
+#include "core/settings.h"
 #include "gfx/images.h"
 #include "world/landscape.h"
 #include "world/world.h"

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "levels/level_quality.h"
 #include "platform/png.h"
 #include "world/level_file.h"
-#include "world/level_quality.h"
 #include "world/world.h"
 
 namespace {

@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "levels/level_quality.h"
 #include "world/julia_cut.h"
-#include "world/level_quality.h"
 #include "world/world.h"
 
 namespace {

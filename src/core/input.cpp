@@ -1,7 +1,7 @@
-#include "app/input.h"
+#include "core/input.h"
 
-#include "app/settings.h"
-#include "battle/player.h"
+#include "core/player.h"
+#include "core/settings.h"
 
 InputState inputState;
 platform::Point cursorPos;

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "battle/player.h"
+#include "core/player.h"
 
 // Target of the screens' and the HUD's formatted text.
 extern std::string textScratch;

@@ -1,4 +1,4 @@
-#include "app/settings.h"
+#include "core/settings.h"
 
 #include <algorithm>
 #include <array>
@@ -7,7 +7,7 @@
 #include <iterator>
 #include <vector>
 
-#include "app/error_box.h"
+#include "core/error_box.h"
 #include "platform/platform.h"
 
 GameConfig gameConfig;

@@ -1,4 +1,4 @@
-#include "app/globals.h"
+#include "core/globals.h"
 
 std::string textScratch;
 const std::array<std::string, WEAPON_COUNT> weaponNames{

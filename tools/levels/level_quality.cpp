@@ -1,10 +1,10 @@
-#include "world/level_quality.h"
+#include "levels/level_quality.h"
 
 #include <algorithm>
 #include <memory>
 
 #include "battle/placement.h"
-#include "battle/random.h"
+#include "core/random.h"
 #include "world/julia_cut.h"
 #include "world/landscape.h"
 #include "world/world.h"

@@ -1,3 +1,3 @@
-#include "battle/player.h"
+#include "core/player.h"
 
 Player players[MAX_PLAYERS];

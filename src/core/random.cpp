@@ -1,4 +1,4 @@
-#include "battle/random.h"
+#include "core/random.h"
 
 namespace {
 thread_local std::uint32_t randState = 1;

@@ -1,0 +1,44 @@
+// Battle after battle: set-up, the frames, the results and the shop, until the user leaves.
+#include <chrono>
+
+#include "audio/sound_system.h"
+#include "battle/battle_loop.h"
+#include "platform/platform.h"
+#include "screens/screens.h"
+
+namespace {
+
+constexpr int ASKED_FROM_BATTLE = 1;
+
+// The frames of one battle; false when the user left with Escape and confirmed.
+bool playBattle() {
+    for (;;) {
+        switch (battleFrame()) {
+            case FrameOutcome::Continue:
+                break;
+            case FrameOutcome::Finished:
+                return true;
+            case FrameOutcome::Escape:
+                if (confirmQuit(ASKED_FROM_BATTLE) == 1) return false;
+                break;
+        }
+    }
+}
+
+}  // namespace
+
+int runBattle() {
+    platform::Platform& machine = platform::get();
+    for (;;) {
+        const auto start = std::chrono::steady_clock::now();
+        setUpBattle();
+        machine.noteBattleSetup(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        if (!playBattle()) return 1;
+        machine.noteBattleFinished();
+        soundSystem.StopAllChannels();
+        soundSystem.ReleaseAllChannels();
+        showResults();
+        if (shopRound() == 1) return 1;
+    }
+}
