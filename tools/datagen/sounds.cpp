@@ -85,12 +85,12 @@ BankSound thunder() {
     Samples s = shaped(bandPass(whiteNoise(0.25f, 251), constant(2500), 0.8f), hit(0.002f, 0.04f));
     Random rnd(253);
     std::vector<std::pair<float, float>> bursts;  // start, strength
-    for (float at = 0.05f, strength = 1.0f; at < 3.0f; at += rnd.uniform(0.25f, 0.7f), strength *= rnd.uniform(0.6f, 0.9f))
+    for (float at = 0.05f, strength = 1.0f; at < 3.0f; at += rnd.uniform(0.25f, 0.7f), strength *= rnd.uniform(0.7f, 0.95f))
         bursts.emplace_back(at, strength);
     const Curve roll = [bursts](float t) {
         float sum = 0;
         for (const auto& [at, strength] : bursts)
-            if (t > at) sum += strength * std::min((t - at) / 0.08f, 1.0f) * std::exp(-(t - at) / 0.45f);
+            if (t > at) sum += strength * std::min((t - at) / 0.08f, 1.0f) * std::exp(-(t - at) / 0.3f);
         return sum * std::min((4.0f - t) / 0.8f, 1.0f);
     };
     Samples rumble = lowPass(whiteNoise(4.0f, 252), glide(900, 180, 3.0f), 0.8f);
