@@ -7,6 +7,7 @@
 
 #include "datagen/font.h"
 #include "soundreview/measure.h"
+#include "soundreview/sound_checks.h"
 #include "soundreview/sound_kinds.h"
 
 namespace soundreview {
@@ -61,9 +62,11 @@ std::string format(const char* pattern, double v) {
 
 // Dark blue through purple and red to yellow and white, as the level rises.
 std::uint16_t heat(double u) {
-    u = std::clamp(u, 0.0, 1.0);
-    const auto ramp = [](double v) { return static_cast<int>(std::lround(std::clamp(v, 0.0, 1.0) * 31)); };
-    return rgb(ramp(u * 2.2 - 0.3), ramp(u * 2.5 - 1.5), std::max(1, ramp(u < 0.5 ? 0.25 + u : 1.5 - u * 1.5 + (u > 0.85 ? 6 * (u - 0.85) : 0))));
+    constexpr double STOPS[][3] = {{0, 0, 4}, {12, 0, 16}, {28, 4, 8}, {31, 24, 0}, {31, 31, 31}};
+    const double at = std::clamp(u, 0.0, 1.0) * 4;
+    const int i = std::min(static_cast<int>(at), 3);
+    const auto mix = [&](int c) { return static_cast<int>(std::lround(STOPS[i][c] + (STOPS[i + 1][c] - STOPS[i][c]) * (at - i))); };
+    return rgb(mix(0), mix(1), std::max(1, mix(2)));  // never 0, the transparent colour
 }
 
 int rowOfHz(double hz) { return static_cast<int>((ROW_H - 1) * (1 - std::log(hz / LOW_HZ) / std::log(HIGH_HZ / LOW_HZ))); }
@@ -113,6 +116,8 @@ void labels(Canvas& c, const BankSound& sound, const Measures& m, int y0) {
         const LoudnessWindow w = loudnessWindow(info->kind);
         c.text(std::string(kindName(info->kind)) + format(" %.0f", w.low) + format(" TO %.0f LUFS", w.high), GAP, y0 + 68, 1, TEXT);
     }
+    const std::size_t broken = checkSound(sound, m).size();
+    c.text(broken ? "FAILS " + std::to_string(broken) + " CHECKS" : "CHECKS OK", GAP + 190, y0 + 68, 1, broken ? BAD : WAVE);
     c.text(format("PEAK %.1f DBTP", m.truePeakDb) + format("   CENTROID %.0f HZ", m.centroidHz), GAP, y0 + 80, 1, TEXT);
 }
 
