@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <string>
 
 #include "datagen/sounds.h"
@@ -39,7 +40,7 @@ BankSound encode(int id, const Samples& s, bool loop = false) {
 
 Samples sine(double hz, double amplitude, double seconds) {
     Samples s(static_cast<std::size_t>(seconds * 44100));
-    for (std::size_t i = 0; i < s.size(); ++i) s[i] = static_cast<float>(amplitude * std::sin(2 * M_PI * hz * i / 44100));
+    for (std::size_t i = 0; i < s.size(); ++i) s[i] = static_cast<float>(amplitude * std::sin(2 * std::numbers::pi * hz * i / 44100));
     return s;
 }
 
