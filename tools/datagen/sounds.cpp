@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "datagen/canvas.h"
 #include "datagen/synth.h"
 
 namespace datagen {
@@ -53,17 +54,19 @@ BankSound fanfare() {
     for (int i = 0; i < 4; ++i) add(s, brass(0.18f, notes[i]), 0.5f, 0.16f * i);
     for (float hz : {523.25f, 659.25f, 783.99f, 1046.5f}) add(s, brass(1.2f, hz), 0.35f, 0.7f);
     add(s, shaped(lowPass(whiteNoise(0.3f, 61), constant(6000)), hit(0.002f, 0.05f)), 0.2f, 0.7f);
-    return finishSound(6, std::move(s), 0.8f);
+    return finishSound(6, std::move(s), 0.4f);
 }
 
 BankSound rain() {
-    // Steady hiss with drops; 4 seconds that loop.
+    // Rain heard on a roof: a dense patter in the low kHz (noise between about 700 Hz and 4 kHz,
+    // swelling slowly), single near drops ringing out over it, a soft rumble underneath.
     const float take = 4.6f;
-    Samples s = lowPass(highPass(whiteNoise(take, 231), constant(900)), constant(7000));
-    const Samples drops = bandPass(crackle(take, 60, 0.97f, 232), constant(2500), 2.0f);
-    add(s, drops, 0.8f);
-    add(s, lowPass(whiteNoise(take, 233), constant(300)), 0.6f);
-    return finishLoop(23, s, 4.0f, 0.5f, 0.5f);
+    Samples s = lowPass(lowPass(highPass(whiteNoise(take, 231), constant(700)), constant(3500)), constant(4500));
+    s = shaped(std::move(s), [](float t) { return 0.8f + 0.2f * std::sin(t * 1.7f) * std::sin(t * 0.6f + 1.0f); });
+    add(s, drops(take, 12, 1200, 4500, 0.006f, 232), 1.5f);
+    add(s, drops(take, 45, 1500, 4000, 0.003f, 233), 0.5f);
+    add(s, lowPass(lowPass(whiteNoise(take, 234), constant(140)), constant(140)), 1.5f);
+    return finishLoop(23, s, 4.0f, 0.5f, 0.36f);
 }
 
 BankSound snowWind() {
@@ -77,13 +80,23 @@ BankSound snowWind() {
 }
 
 BankSound thunder() {
-    Samples s = shaped(highPass(whiteNoise(0.25f, 251), constant(1500)), hit(0.001f, 0.04f));
-    Samples rumble = lowPass(whiteNoise(4.0f, 252), constant(160), 0.9f);
-    rumble = shaped(std::move(rumble), [](float t) {
-        return std::min(t / 0.15f, 1.0f) * std::exp(-t / 1.3f) * (0.6f + 0.4f * std::sin(t * 7.0f) * std::sin(t * 2.3f));
-    });
-    add(s, rumble, 10.0f, 0.02f);
-    return finishSound(25, std::move(s), 0.9f);
+    // The strike's crack, then the roll: rumbling bursts at uneven gaps, each from further along
+    // the bolt, so softer and darker than the one before, dying away over four seconds.
+    Samples s = shaped(bandPass(whiteNoise(0.25f, 251), constant(2500), 0.8f), hit(0.002f, 0.04f));
+    Random rnd(253);
+    std::vector<std::pair<float, float>> bursts;  // start, strength
+    for (float at = 0.05f, strength = 1.0f; at < 3.0f; at += rnd.uniform(0.25f, 0.7f), strength *= rnd.uniform(0.7f, 0.95f))
+        bursts.emplace_back(at, strength);
+    const Curve roll = [bursts](float t) {
+        float sum = 0;
+        for (const auto& [at, strength] : bursts)
+            if (t > at) sum += strength * std::min((t - at) / 0.08f, 1.0f) * std::exp(-(t - at) / 0.3f);
+        return sum * std::min((4.0f - t) / 0.8f, 1.0f);
+    };
+    Samples rumble = lowPass(whiteNoise(4.0f, 252), glide(900, 180, 3.0f), 0.8f);
+    add(rumble, lowPass(lowPass(whiteNoise(4.0f, 254), constant(90)), constant(90)), 4.0f);
+    add(s, shaped(std::move(rumble), roll), 2.0f, 0.02f);
+    return finishSound(25, std::move(s), 0.6f);
 }
 
 }  // namespace
@@ -95,7 +108,7 @@ std::vector<BankSound> makeSounds() {
         Samples s = bell(0.7f, 1318.5f, 0.12f);
         add(s, bell(0.6f, 1760.0f, 0.18f), 0.9f, 0.07f);
         add(s, shaped(highPass(whiteNoise(0.05f, 21), constant(4000)), hit(0.001f, 0.01f)), 0.4f);
-        out.push_back(finishSound(2, std::move(s), 0.7f));
+        out.push_back(finishSound(2, std::move(s), 0.37f));
     }
     // SUPER GRENADE launch: a mortar's thump with a fizzing fuse.
     {
@@ -108,7 +121,7 @@ std::vector<BankSound> makeSounds() {
     {
         Samples s = shaped(bandPass(whiteNoise(0.25f, 41), constant(900), 3.0f), hit(0.001f, 0.03f));
         add(s, bell(0.25f, 330, 0.05f), 0.5f);
-        out.push_back(finishSound(4, std::move(s), 0.7f));
+        out.push_back(finishSound(4, std::move(s), 0.9f));
     }
     // Ball bounce: a rubbery boing.
     {
@@ -120,13 +133,13 @@ std::vector<BankSound> makeSounds() {
     {
         Samples s = shaped(tone(0.6f, glide(1900, 900, 0.6f)), [](float t) { return std::min(t / 0.08f, 1.0f) * 0.8f; });
         add(s, whoosh(0.6f, 1500, 2500, 1000, 71), 0.3f);
-        out.push_back(finishSound(7, std::move(s), 0.35f));
+        out.push_back(finishSound(7, std::move(s), 0.25f));
     }
     // Missile flight: a rocket's roar rising and passing.
     {
         Samples s = whoosh(1.3f, 400, 2200, 700, 81);
         add(s, shaped(lowPass(whiteNoise(1.3f, 82), constant(250)), [](float t) { return std::exp(-t / 0.6f); }), 0.8f);
-        out.push_back(finishSound(8, std::move(s), 0.6f));
+        out.push_back(finishSound(8, std::move(s), 0.45f));
     }
     out.push_back(finishSound(9, whoosh(0.45f, 700, 1800, 900, 91), 0.55f));
     {
@@ -151,7 +164,7 @@ std::vector<BankSound> makeSounds() {
         out.push_back(finishSound(12, std::move(s), 0.6f));
     }
     out.push_back(finishSound(13, explosion(2.2f, 1.0f, 131), 0.95f));
-    out.push_back(finishSound(14, explosion(0.6f, 0.1f, 141), 0.6f));
+    out.push_back(finishSound(14, explosion(0.6f, 0.1f, 141), 0.85f));
     out.push_back(finishSound(15, explosion(1.2f, 0.5f, 151), 0.85f));
     // GIMLET: a drill biting into rock.
     {
@@ -161,18 +174,18 @@ std::vector<BankSound> makeSounds() {
         s = shaped(std::move(s), [](float t) { return std::min(t / 0.05f, 1.0f) * (1.0f - 0.3f * t / 2.0f); });
         out.push_back(finishSound(16, std::move(s), 0.4f));
     }
-    out.push_back(finishSound(17, shaped(tone(0.05f, glide(1100, 1500, 0.05f), 3), hit(0.002f, 0.015f)), 0.4f));
+    out.push_back(finishSound(17, shaped(tone(0.05f, glide(1100, 1500, 0.05f), 3), hit(0.002f, 0.015f)), 0.7f));
     {
         Samples s = shaped(tone(0.06f, glide(2200, 900, 0.03f)), hit(0.0005f, 0.008f));
         add(s, shaped(tone(0.06f, constant(140)), hit(0.001f, 0.012f)), 0.6f);
-        out.push_back(finishSound(18, std::move(s), 0.6f));
+        out.push_back(finishSound(18, std::move(s), 0.9f));
     }
     // The wall rising: rumble and grinding stone.
     {
         Samples s = lowPass(whiteNoise(1.4f, 191), constant(220), 0.9f);
         add(s, bandPass(crackle(1.4f, 120, 0.995f, 192), constant(1200), 1.2f), 0.7f);
         s = shaped(std::move(s), [](float t) { return std::min(t / 0.3f, 1.0f) * std::exp(-std::max(t - 0.7f, 0.0f) / 0.25f); });
-        out.push_back(finishSound(19, std::move(s), 0.8f));
+        out.push_back(finishSound(19, std::move(s), 0.9f));
     }
     out.push_back(finishSound(20, explosion(1.5f, 0.8f, 201), 0.9f));
     out.push_back(finishSound(21, explosion(1.3f, 0.6f, 211), 0.9f));

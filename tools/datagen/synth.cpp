@@ -91,6 +91,25 @@ Samples crackle(float seconds, float perSecond, float decay, std::uint32_t seed)
     return s;
 }
 
+Samples drops(float seconds, float perSecond, float lowHz, float highHz, float ring, std::uint32_t seed) {
+    Random rnd(seed);
+    Samples s(static_cast<std::size_t>(samplesFor(seconds)));
+    const float chance = perSecond * DT;
+    for (std::size_t at = 0; at < s.size(); ++at) {
+        if (rnd.uniform() >= chance) continue;
+        const float loud = rnd.uniform(0.15f, 1.0f), hz = lowHz * std::pow(highHz / lowHz, rnd.uniform());
+        const float decay = ring * rnd.uniform(0.5f, 1.5f);
+        double phase = 0;
+        // A 0.3 ms attack, so that even the nearest drop is a ping and not a click.
+        for (std::size_t i = 0; at + i < s.size() && i < static_cast<std::size_t>(samplesFor(decay * 6)); ++i) {
+            const float t = static_cast<float>(i) * DT;
+            phase += hz * (1.0f + 0.3f * t / (decay * 6)) * DT;
+            s[at + i] += loud * loud * std::min(t / 0.0003f, 1.0f) * std::exp(-t / decay) * std::sin(2 * PI * static_cast<float>(phase));
+        }
+    }
+    return s;
+}
+
 Samples lowPass(const Samples& in, const Curve& cutoff, float resonance) { return svf(in, cutoff, resonance, Mode::Low); }
 Samples highPass(const Samples& in, const Curve& cutoff, float resonance) { return svf(in, cutoff, resonance, Mode::High); }
 Samples bandPass(const Samples& in, const Curve& cutoff, float resonance) { return svf(in, cutoff, resonance, Mode::Band); }
@@ -135,9 +154,10 @@ BankSound finishLoop(int id, const Samples& take, float seconds, float crossfade
     Samples loop(take.begin(), take.begin() + static_cast<std::ptrdiff_t>(length));
     // The head fades in from the take's continuation after the tail: sample length - 1 runs
     // straight on into what was sample `length` of the take.
+    // Equal power, with gains whose slopes stay finite so that the fade adds no kink of its own.
     for (std::size_t i = 0; i < fade; ++i) {
-        const float w = static_cast<float>(i) / fade;
-        loop[i] = take[i] * std::sqrt(w) + take[length + i] * std::sqrt(1 - w);
+        const float w = 0.5f * PI * static_cast<float>(i) / fade;
+        loop[i] = take[i] * std::sin(w) + take[length + i] * std::cos(w);
     }
     BankSound sound;
     sound.id = id;

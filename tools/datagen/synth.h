@@ -20,6 +20,9 @@ Samples whiteNoise(float seconds, std::uint32_t seed);
 Samples tone(float seconds, const Curve& hz, int shape = 0);
 // Sparse random clicks (debris, drips): `perSecond` on average, each a short decaying burst.
 Samples crackle(float seconds, float perSecond, float decay, std::uint32_t seed);
+// Single drops striking a surface, `perSecond` on average: each a short ping between `lowHz` and
+// `highHz` that rises a little in pitch as it rings out over about `ring` seconds.
+Samples drops(float seconds, float perSecond, float lowHz, float highHz, float ring, std::uint32_t seed);
 
 // State-variable filters with a cutoff that may change over time.
 Samples lowPass(const Samples& in, const Curve& cutoff, float resonance = 0.7f);
@@ -38,8 +41,8 @@ void add(Samples& in, const Samples& other, float gain = 1.0f, float at = 0.0f);
 
 // A one-shot sound: peak-normalised, faded in and out so that it starts and ends at silence.
 BankSound finishSound(int id, Samples s, float peak);
-// A looping sound of `seconds` made from a longer take: its head is cross-faded with its tail
-// so that the last sample flows into the first.
+// A looping sound of `seconds` made from a longer take: its head is cross-faded with what the
+// take plays after the loop's end, so that the last sample flows into the first in value and slope.
 BankSound finishLoop(int id, const Samples& take, float seconds, float crossfade, float peak);
 
 }  // namespace datagen
