@@ -25,6 +25,16 @@ bool savePng(const std::string& path, PixelView picture, int pixelFormat) {
     return ok;
 }
 
+bool saveRgbaPng(const std::string& path, const std::uint8_t* rgba, int width, int height) {
+    if (!rgba || width <= 0 || height <= 0) return false;
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint8_t*>(rgba), width, height, 32,
+                                                              width * 4, SDL_PIXELFORMAT_RGBA32);
+    if (!surface) return false;
+    const bool ok = IMG_SavePNG(surface, path.c_str()) == 0;
+    SDL_FreeSurface(surface);
+    return ok;
+}
+
 bool loadPng(const std::string& path, int pixelFormat, std::vector<std::uint16_t>& pixels, int& width,
              int& height) {
     SDL_Surface* loaded = IMG_Load(path.c_str());

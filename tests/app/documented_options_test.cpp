@@ -37,14 +37,14 @@ std::string unescapeRoff(std::string text) {
 
 TEST(DocumentedOptions, HelpManualAndReadmeNameEveryOption) {
     const std::string help = usageText();
-    const std::string manual = unescapeRoff(readSource("docs/ramparo.6"));
+    const std::string manual = unescapeRoff(readSource("docs/ramparo.6.in"));
     const std::string readme = readSource("README.md");
     ASSERT_FALSE(manual.empty());
     ASSERT_FALSE(readme.empty());
     ASSERT_GE(knownOptions().size(), 12u);
     for (std::string_view option : knownOptions()) {
         EXPECT_TRUE(mentions(help, option)) << option << " missing from --help";
-        EXPECT_TRUE(mentions(manual, option)) << option << " missing from docs/ramparo.6";
+        EXPECT_TRUE(mentions(manual, option)) << option << " missing from docs/ramparo.6.in";
         EXPECT_TRUE(mentions(readme, option)) << option << " missing from README.md";
     }
     EXPECT_FALSE(mentions(help, "--bogus"));

@@ -51,9 +51,13 @@ protected:
 }  // namespace
 
 TEST_F(Install, EveryFileInItsPlace) {
-    for (const char* file : {"bin/ramparo", "share/applications/ramparo.desktop",
-                             "share/icons/hicolor/32x32/apps/ramparo.png", "share/man/man6/ramparo.6"})
+    const std::string id = RAMPARO_APP_ID;
+    for (const std::string file : {std::string("bin/ramparo"), "share/applications/" + id + ".desktop",
+                                   std::string("share/man/man6/ramparo.6"),
+                                   "share/metainfo/" + id + ".metainfo.xml"})
         EXPECT_TRUE(fs::is_regular_file(prefix / file)) << file;
+    for (const char* size : {"16x16", "24x24", "32x32", "48x48", "64x64", "128x128", "256x256"})
+        EXPECT_EQ(readFile(prefix / "share/icons/hicolor" / size / "apps" / (id + ".png")).substr(1, 3), "PNG") << size;
     // Every file the game reads, each the same as the build's.
     for (const char* file : {"mouse.spr", "small.spr", "smallf.spr", "it1.spr", "it2.spr", "it3.spr", "sound.sdf",
                              "level.frc", "game.ini", "icon.bmp"}) {
@@ -62,10 +66,9 @@ TEST_F(Install, EveryFileInItsPlace) {
         EXPECT_EQ(readFile(installed), readFile(fs::path(RAMPARO_BUILD_DATA_DIR) / file)) << file;
     }
     EXPECT_FALSE(fs::exists(prefix / "share/ramparo/contact-sheet.png")) << "review sheets stay in the build tree";
-    const std::string desktop = readFile(prefix / "share/applications/ramparo.desktop");
+    const std::string desktop = readFile(prefix / "share/applications" / (id + ".desktop"));
     EXPECT_NE(desktop.find("\nExec=ramparo\n"), std::string::npos);
-    EXPECT_NE(desktop.find("\nIcon=ramparo\n"), std::string::npos);
-    EXPECT_EQ(readFile(prefix / "share/icons/hicolor/32x32/apps/ramparo.png").substr(1, 3), "PNG");
+    EXPECT_NE(desktop.find("\nIcon=" + id + "\n"), std::string::npos);
 }
 
 // A computer-only battle is set up on the installed data: pictures, sounds, levels and settings load.

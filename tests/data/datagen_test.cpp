@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -9,6 +10,7 @@
 
 #include "datagen/canvas.h"
 #include "datagen/generator.h"
+#include "datagen/pictures.h"
 
 using namespace datagen;
 
@@ -165,6 +167,35 @@ TEST(DataGenerator, IconBmpIs32By32WithAlpha) {
     EXPECT_EQ(read32(bmp, 22), 32u);
     EXPECT_EQ(read16(bmp, 28), 32);
     EXPECT_EQ(bmp.size(), read32(bmp, 10) + 32u * 32u * 4u);
+}
+
+// Every desktop icon is the same picture: each one, brought down to 32 x 32, looks like the 32 x 32
+// one; the rounded corners are transparent and the middle opaque.
+TEST(DataGenerator, DesktopIconsAreOnePictureAtEverySize) {
+    const std::vector<std::uint8_t> small = toRgba8(drawIconCanvas(32));
+    for (int size : ICON_SIZES) {
+        const std::vector<std::uint8_t> icon = toRgba8(drawIconCanvas(size));
+        ASSERT_EQ(icon.size(), static_cast<std::size_t>(size) * size * 4);
+        EXPECT_LT(icon[3], 128) << size << ": corner";
+        EXPECT_EQ(icon[(static_cast<std::size_t>(size) * size / 2 + size / 2) * 4 + 3], 255) << size << ": middle";
+        if (size < 32 || size % 32 != 0) continue;
+        const int k = size / 32;
+        double difference = 0;
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x)
+                for (int c = 0; c < 4; ++c) {
+                    double sum = 0;  // premultiplied, so transparent pixels add nothing
+                    for (int j = 0; j < k; ++j)
+                        for (int i = 0; i < k; ++i) {
+                            const std::size_t at = (static_cast<std::size_t>(y * k + j) * size + x * k + i) * 4;
+                            sum += c == 3 ? icon[at + 3] : icon[at + c] * icon[at + 3] / 255.0;
+                        }
+                    const std::size_t at = (static_cast<std::size_t>(y) * 32 + x) * 4;
+                    const double mine = c == 3 ? small[at + 3] : small[at + c] * small[at + 3] / 255.0;
+                    difference += std::abs(sum / (k * k) - mine);
+                }
+        EXPECT_LT(difference / (32 * 32 * 4), 20.0) << size << ": mean difference per channel (of 255)";
+    }
 }
 
 TEST(DataGenerator, SameBytesEveryRun) {

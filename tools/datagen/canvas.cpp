@@ -340,6 +340,18 @@ SpriteImage toSprite(const Canvas& canvas, bool collision) {
     return image;
 }
 
+std::vector<std::uint8_t> toRgba8(const Canvas& canvas) {
+    std::vector<std::uint8_t> rgba;
+    rgba.reserve(static_cast<std::size_t>(canvas.width()) * canvas.height() * 4);
+    const auto byte = [](float v) { return static_cast<std::uint8_t>(std::lround(std::clamp(v, 0.0f, 1.0f) * 255)); };
+    for (int y = 0; y < canvas.height(); ++y)
+        for (int x = 0; x < canvas.width(); ++x) {
+            const Rgb c = canvas.colour(x, y);
+            for (float v : {c.r, c.g, c.b, canvas.coverage(x, y)}) rgba.push_back(byte(v));
+        }
+    return rgba;
+}
+
 SpriteImage blankImage(int width, int height) { return solidImage(width, height, 0); }
 
 SpriteImage solidImage(int width, int height, std::uint16_t pixel) {

@@ -115,6 +115,8 @@ std::uint16_t toCollisionPixel(Rgb c);
 bool isCollisionSafe(std::uint16_t pixel);
 // Opaque where the coverage is at least one half; transparent (0) elsewhere.
 SpriteImage toSprite(const Canvas& canvas, bool collision);
+// 8-bit RGBA, straight alpha, rows top to bottom: the desktop icons.
+std::vector<std::uint8_t> toRgba8(const Canvas& canvas);
 SpriteImage blankImage(int width, int height);  // all transparent
 SpriteImage solidImage(int width, int height, std::uint16_t pixel);
 

@@ -1,4 +1,5 @@
 // The fortress, its probes and canvases, the banners, the shield, the thinking icon and the window icon.
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -202,13 +203,18 @@ void drawFortressPictures(SmallTable& table) {
     }
 }
 
-SpriteImage drawIcon() {
-    Canvas icon(32, 32, 4);
-    icon.fill(box(0, 0, 32, 32, 5), verticalGradient(rgb255(90, 170, 250), rgb255(200, 236, 255), 0, 32), 1.0f);
-    icon.fill(box(1, 25, 31, 31, 3), solid(rgb255(80, 170, 70)), 0.0f);
-    paintBanner(icon, 24.5f, 0.5f, 0.3f, playerColour(0), 0.3f);
-    paintFortress(icon, 1, 9, 0.375f);
-    return toSprite(icon, false);
+Canvas drawIconCanvas(int size) {
+    // Drawn on a 32-unit grid scaled to the size; outlines stay thin, so large icons stay crisp.
+    const float k = static_cast<float>(size) / 32.0f;
+    Canvas icon(size, size, size > 64 ? 2 : 4);
+    icon.fill(box(0, 0, 32 * k, 32 * k, 5 * k), verticalGradient(rgb255(90, 170, 250), rgb255(200, 236, 255), 0, 32 * k),
+              std::max(1.0f, k / 2));
+    icon.fill(box(1 * k, 25 * k, 31 * k, 31 * k, 3 * k), solid(rgb255(80, 170, 70)), 0.0f);
+    paintBanner(icon, 24.5f * k, 0.5f * k, 0.3f * k, playerColour(0), 0.3f);
+    paintFortress(icon, 1 * k, 9 * k, 0.375f * k);
+    return icon;
 }
+
+SpriteImage drawIcon() { return toSprite(drawIconCanvas(32), false); }
 
 }  // namespace datagen

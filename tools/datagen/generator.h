@@ -31,6 +31,9 @@ std::vector<std::string> checkReadBack(const GeneratedData& data, const std::vec
 // A 32-bit BMP with an alpha channel (transparent where the picture's pixel is 0).
 std::vector<std::uint8_t> encodeBmp(const SpriteImage& image);
 
+// The sizes of the desktop icons "icon-<size>.png" (hicolor theme); tools/CMakeLists.txt installs them.
+inline constexpr int ICON_SIZES[] = {16, 24, 32, 48, 64, 128, 256};
+
 // Every picture with its index on a checkered background, as 5-5-5 pixels.
 SpriteImage contactSheet(const GeneratedData& data);
 

@@ -1,10 +1,11 @@
 // ramparo_datagen OUTPUT_DIR: draws, synthesises, checks and writes every data file of the game,
-// plus the window icon as PNG and a contact sheet of every picture.
+// plus the desktop icons "icon-<size>.png" and a contact sheet of every picture.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 
 #include "datagen/generator.h"
+#include "datagen/pictures.h"
 #include "platform/png.h"
 
 namespace {
@@ -48,7 +49,13 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "ramparo_datagen: cannot write %s\n", (dir / name).string().c_str());
             return 1;
         }
-    if (!writePng(dir / "icon.png", data.icon) || !writePng(dir / "contact-sheet.png", datagen::contactSheet(data))) {
+    bool written = writePng(dir / "contact-sheet.png", datagen::contactSheet(data));
+    for (int size : datagen::ICON_SIZES) {
+        const std::vector<std::uint8_t> rgba = datagen::toRgba8(datagen::drawIconCanvas(size));
+        written = written && platform::saveRgbaPng((dir / ("icon-" + std::to_string(size) + ".png")).string(),
+                                                   rgba.data(), size, size);
+    }
+    if (!written) {
         std::fprintf(stderr, "ramparo_datagen: cannot write the PNG files in %s\n", dir.string().c_str());
         return 1;
     }

@@ -29,6 +29,8 @@ void drawWeather(SmallTable& table);           // 467..494
 void drawSceneries(SmallTable& table);         // 87..91, 142..146
 std::array<std::vector<SceneryItem>, ITEM_SET_COUNT> drawSceneryItems();
 SpriteImage drawStartupPicture();
-SpriteImage drawIcon();
+// The application icon, size x size pixels (the desktop's sizes: 16 to 256).
+Canvas drawIconCanvas(int size);
+SpriteImage drawIcon();  // the 32 x 32 window icon
 
 }  // namespace datagen
