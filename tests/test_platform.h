@@ -35,6 +35,7 @@ public:
     void clipCursor(platform::Rect) override {}
     void setInputHandler(platform::InputHandler*) override {}
     platform::Point cursorPosition() override { return cursor; }
+    void movePointer(platform::Point position) override { cursor = position; }
     void sleep(int ms) override { sleptMs += ms; }
     bool startTimer(int, std::function<void()>) override { return false; }
     void errorBox(std::string_view text, const char*) override { errorBoxes.emplace_back(text); }

@@ -66,7 +66,7 @@ FrameOutcome battleFrame(const FrameSteps& s) {
         return FrameOutcome::Finished;
     }
     if (battleState.battleTimeLeft == 0) return FrameOutcome::Finished;
-    if (inputState.lastKeyDown.load(std::memory_order_relaxed) == VK_ESCAPE) return FrameOutcome::Escape;
+    if (keyWaiting(KeyAction::Leave)) return FrameOutcome::Escape;
     return FrameOutcome::Continue;
 }
 

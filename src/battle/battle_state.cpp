@@ -27,10 +27,10 @@ void cycle(std::int16_t& counter, std::int16_t first, std::int16_t last) {
 }
 
 void resetTurnState() {
-    directTargetSet.store(0, std::memory_order_relaxed);
+    directTargetSet = 0;
     scrollX = scrollY = 0;
     cameraTargetX = cameraTargetY = 0;
-    selectedWeapon.store(0, std::memory_order_relaxed);
+    selectedWeapon = 0;
     shotPower = 0;
     animCounters.powerBarImage = 93;
     battleState.shotFired = 0;

@@ -62,8 +62,8 @@ void cameraFollow() {
 }
 
 void edgeScroll() {
-    edgeAxis(edgeSpeedX, cursorPos.x, screenWidth);
-    edgeAxis(edgeSpeedY, cursorPos.y, screenHeight);
+    edgeAxis(edgeSpeedX, pointer().x, screenWidth);
+    edgeAxis(edgeSpeedY, pointer().y, screenHeight);
     cameraTargetX = static_cast<std::int16_t>(cameraTargetX + edgeSpeedX);
     cameraTargetY = static_cast<std::int16_t>(cameraTargetY + edgeSpeedY);
 }

@@ -126,7 +126,7 @@ void chooseComputerWeapon() {
     // A shield only when hurt and bare.
     if (weapon == DEFENSE && !(p.damage > 1000 && p.shieldHits == 0)) weapon = MISSILE;
     if (p.ammo[weapon] == 0) weapon = MISSILE;
-    selectedWeapon.store(static_cast<std::int16_t>(weapon), std::memory_order_relaxed);
+    selectedWeapon = static_cast<std::int16_t>(weapon);
     if (weapon == SUPER_GRENADE || weapon == HYPER_TUBE) aiSpeedStep = 7;
 }
 
@@ -135,7 +135,7 @@ void searchShots(int speed) {
     if (!land) return;
     const int shooter = currentPlayer;
     if (shooter >= MAX_PLAYERS) return;
-    const WeaponSpec& flight = weaponRow(selectedWeapon.load(std::memory_order_relaxed));
+    const WeaponSpec& flight = weaponRow(selectedWeapon);
     const float lastAngle = -3.14159f - 0.3f;
     for (float a = 0.3f; a > lastAngle; a -= 0.05f) {
         const float vx0 = static_cast<float>(std::cos(static_cast<double>(a)) * speed);
@@ -145,14 +145,14 @@ void searchShots(int speed) {
         if (!flyTrial(*land, shooter, vx0, vy0, flight, px, py)) continue;
         scoreImpact(shooter, px, py, vx0, vy0, speed);
         // Holding the right button shows the impacts tried, as new ground.
-        if (inputState.rightButton.load(std::memory_order_relaxed) == 1)
+        if (trialsShown())
             land->row(static_cast<int>(py))[static_cast<int>(px)] = TRIAL_DOT;
     }
 }
 
 void computerTurnStep() {
     if (currentPlayer >= MAX_PLAYERS) return;
-    int weapon = selectedWeapon.load(std::memory_order_relaxed);
+    int weapon = selectedWeapon;
     if (aiAimed == 0) {
         searchShots(aiSpeedStep);
         aiSpeedStep += 1;
@@ -161,7 +161,7 @@ void computerTurnStep() {
     if (aiSpeedStep > weaponRow(weapon).maxSpeed && weapon != MISSILE && weapon != GIMLET &&
         weapon != DEFENSE && aiBestMiss > 60.0f) {
         weapon = MISSILE;
-        selectedWeapon.store(MISSILE, std::memory_order_relaxed);
+        selectedWeapon = MISSILE;
         aiSpeedStep = 4;
     }
     if (aiSpeedStep > weaponRow(weapon).maxSpeed) {
@@ -179,7 +179,7 @@ void computerTurnStep() {
     Player& p = players[currentPlayer];
     if (weapon == MISSILE && aiBestMiss > 40.0f && p.ammo[GIMLET] > 0) {
         weapon = GIMLET;
-        selectedWeapon.store(GIMLET, std::memory_order_relaxed);
+        selectedWeapon = GIMLET;
     }
     shotPower = 0;
     constexpr float RAND_SCALE = 3.051851e-05f;  // 1 / 32767

@@ -50,7 +50,7 @@ void drawWeaponBar() {
     const std::uint32_t colour = playerColourPixel(p.colour);
     const int h = screenHeight;
     FillRect(backBuffer, colour, {11, h - 29, 249, h - 7});
-    const int selected = selectedWeapon.load(std::memory_order_relaxed);
+    const int selected = selectedWeapon;
     for (int k = 0; k < WEAPON_COUNT; ++k) {
         DrawImage(backBuffer, raznoe[WEAPON_SLOT_IMAGE], 24 * k + 10, h - 30);
         if (k == selected) FillRect(backBuffer, colour, {24 * k + 15, h - 25, 24 * k + 29, h - 11});
@@ -62,7 +62,7 @@ void drawWeaponBar() {
 
 void drawHudTexts() {
     const Player& p = players[currentPlayer];
-    const int weapon = selectedWeapon.load(std::memory_order_relaxed);
+    const int weapon = selectedWeapon;
     char line[128];
     const char* name = weaponNames[weapon >= 0 && weapon < WEAPON_COUNT ? weapon : 0].c_str();
     const int stock = p.ammo[weapon >= 0 && weapon < WEAPON_COUNT ? weapon : 0];

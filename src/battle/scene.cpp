@@ -77,7 +77,7 @@ void drawBattleScene() {
     drawFortresses();
     drawCrates();
     drawLandscapeTiles();
-    if (directTargetSet.load(std::memory_order_relaxed) == 1)
+    if (directTargetSet == 1)
         drawCentred(animCounters.markerFrame, static_cast<int>(directTargetX),
                     static_cast<int>(directTargetY));
     drawProjectiles();
@@ -87,5 +87,5 @@ void drawBattleScene() {
     drawWeaponBar();
     drawHudTexts();
     const ImageEntry& cursor = raznoe[CURSOR_IMAGE];
-    DrawImageClipped(backBuffer, cursor, cursorPos.x - cursor.width / 2, cursorPos.y - cursor.height / 2);
+    DrawImageClipped(backBuffer, cursor, pointer().x - cursor.width / 2, pointer().y - cursor.height / 2);
 }

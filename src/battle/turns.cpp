@@ -34,30 +34,30 @@ Player& shooter() { return players[currentPlayer]; }
 
 void chooseSlotUnderCursor(const Player& p) {
     for (int k = 0; k < WEAPON_COUNT; ++k) {
-        if (!ImagesOverlap(raznoe[CURSOR_PROBE_IMAGE], cursorPos.x - 4, cursorPos.y - 4, raznoe[SLOT_IMAGE],
+        if (!ImagesOverlap(raznoe[CURSOR_PROBE_IMAGE], pointer().x - 4, pointer().y - 4, raznoe[SLOT_IMAGE],
                            24 * k + 10, screenHeight - 30))
             continue;
-        if (p.ammo[k] > 0) selectedWeapon.store(static_cast<std::int16_t>(k));
-        inputState.leftButton.store(0);
+        if (p.ammo[k] > 0) selectedWeapon = static_cast<std::int16_t>(k);
+        takeButton();
     }
 }
 
 void markDirectTarget() {
-    directTargetX = static_cast<float>(cursorPos.x + scrollX);
-    directTargetY = static_cast<float>(cursorPos.y + scrollY);
+    directTargetX = static_cast<float>(pointer().x + scrollX);
+    directTargetY = static_cast<float>(pointer().y + scrollY);
     flightPrograms[DIRECT_MISSILE][DIRECT_TARGET_ROW].p1 = directTargetX;
     flightPrograms[DIRECT_MISSILE][DIRECT_TARGET_ROW].p2 = directTargetY;
-    directTargetSet.store(1);
-    inputState.leftButton.store(0);
+    directTargetSet = 1;
+    takeButton();
 }
 
 // The launch speed the charged power stands for, toward the cursor.
 void fireAtCursor(const Player& p) {
-    const WeaponSpec& kindRow = weaponSpecs[selectedWeapon.load() + 1];
+    const WeaponSpec& kindRow = weaponSpecs[selectedWeapon + 1];
     const int divisor = static_cast<int>(100.0 / kindRow.maxSpeed);
     const int speed = shotPower / divisor;
-    float dx = static_cast<float>(cursorPos.x + scrollX) - (p.x + 40);
-    const float dy = static_cast<float>(cursorPos.y + scrollY) - (p.y + 10);
+    float dx = static_cast<float>(pointer().x + scrollX) - (p.x + 40);
+    const float dy = static_cast<float>(pointer().y + scrollY) - (p.y + 10);
     if (dx == 0) dx = 1e-9f;  // straight up or down
     float angle = static_cast<float>(std::atan(dy / dx));
     if (dx < 0) angle += PI_APPROX;
@@ -78,8 +78,8 @@ void handOver() {
     if (!found) return;  // nobody stands: the battle ends this frame
     battleState.turnTimeLeft = TURN_TIME;
     battleState.shotFired = 0;
-    directTargetSet.store(0);
-    selectedWeapon.store(0);
+    directTargetSet = 0;
+    selectedWeapon = 0;
     resetComputerSearch();
     if (players[currentPlayer].isComputer == 1) chooseComputerWeapon();
 }
@@ -88,20 +88,20 @@ void handOver() {
 
 void humanTurnStep() {
     const Player& p = shooter();
-    if (inputState.leftButton.load() == 1) chooseSlotUnderCursor(p);
-    if (inputState.leftButton.load() == 1 && battleState.shotFired == 0 && directTargetSet.load() == 0 &&
-        selectedWeapon.load() == DIRECT_MISSILE)
+    if (buttonHeld()) chooseSlotUnderCursor(p);
+    if (buttonHeld() && battleState.shotFired == 0 && directTargetSet == 0 &&
+        selectedWeapon == DIRECT_MISSILE)
         markDirectTarget();
-    if (inputState.leftButton.load() == 1 && battleState.shotFired == 0) {
+    if (buttonHeld() && battleState.shotFired == 0) {
         if (shotPower < maxShotPower) ++shotPower;
-        if (shotPower >= maxShotPower) inputState.leftButton.store(0);  // a full charge fires by itself
+        if (shotPower >= maxShotPower) takeButton();  // a full charge fires by itself
     }
-    if (inputState.leftButton.load() == 0 && shotPower > 0) fireAtCursor(p);
+    if (!buttonHeld() && shotPower > 0) fireAtCursor(p);
 }
 
 void launchShot(float vx, float vy) {
     Player& p = shooter();
-    const int weapon = selectedWeapon.load();
+    const int weapon = selectedWeapon;
     if (weapon != DEFENSE) {
         spawnProjectile(weapon + 1, weapon, p.x + 40, p.y + 10, vx, vy, LAUNCH_GRACE_TICKS);
     } else {

@@ -9,6 +9,8 @@ platform::Point cursorPos;
 namespace {
 
 constexpr int DEFENSE_WEAPON = 6;
+constexpr std::int32_t KEY_YES = 'Y';
+constexpr std::int32_t KEY_NO = 'N';
 
 // Keys '1'..'9' ask for weapons 0..8 and '0' for weapon 9; keypad digits are other codes.
 int weaponOfDigitKey(std::int32_t key) {
@@ -17,29 +19,65 @@ int weaponOfDigitKey(std::int32_t key) {
     return -1;
 }
 
-void requestWeapon(int weapon) {
-    // A player index outside the table (never set so by the battle) refuses rather than reads past it.
-    const bool known = currentPlayer < MAX_PLAYERS;
-    const Player& p = players[known ? currentPlayer : 0];
-    const bool accepted = known && p.ammo[weapon] != 0 && p.isComputer == 0 && shotPower == 0 &&
-                          (weapon != DEFENSE_WEAPON || p.shieldHits == 0);
-    if (accepted) selectedWeapon.store(static_cast<std::int16_t>(weapon), std::memory_order_relaxed);
-    directTargetSet.store(0, std::memory_order_relaxed);
+std::int32_t keyOf(KeyAction action) {
+    switch (action) {
+        case KeyAction::Leave:
+            return VK_ESCAPE;
+        case KeyAction::Yes:
+            return KEY_YES;
+        case KeyAction::No:
+            return KEY_NO;
+        case KeyAction::NewGame:
+            return VK_SPACE;
+        case KeyAction::Erase:
+            return VK_BACK;
+    }
+    return 0;
 }
 
 }  // namespace
 
-void resetInput() { inputState.lastKeyDown.store(0, std::memory_order_relaxed); }
+bool keyWaiting() { return inputState.lastKeyDown != 0; }
+
+bool keyWaiting(KeyAction action) { return inputState.lastKeyDown == keyOf(action); }
+
+char typedCharacter() {
+    const std::int32_t key = inputState.lastKeyDown;
+    const bool typed = (key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9') || key == VK_SPACE;
+    return typed ? static_cast<char>(key) : '\0';
+}
+
+void takeKey() { inputState.lastKeyDown = 0; }
+
+void resetInput() { takeKey(); }
+
+bool buttonHeld() { return inputState.leftButton == 1; }
+
+void takeButton() { inputState.leftButton = 0; }
+
+bool trialsShown() { return inputState.rightButton == 1; }
+
+platform::Point pointer() { return cursorPos; }
 
 void readCursor() { cursorPos = platform::get().cursorPosition(); }
 
-void OnKeyDown(std::int32_t virtualKey) {
-    inputState.lastKeyDown.store(virtualKey, std::memory_order_relaxed);
-    const int weapon = weaponOfDigitKey(virtualKey);
-    if (weapon >= 0) requestWeapon(weapon);
+void chooseWeapon(int weapon) {
+    // A player index outside the table (never set so by the battle) refuses rather than reads past it.
+    const bool known = currentPlayer < MAX_PLAYERS && weapon >= 0 && weapon < WEAPON_COUNT;
+    const Player& p = players[known ? currentPlayer : 0];
+    const bool accepted = known && p.ammo[weapon] != 0 && p.isComputer == 0 && shotPower == 0 &&
+                          (weapon != DEFENSE_WEAPON || p.shieldHits == 0);
+    if (accepted) selectedWeapon = static_cast<std::int16_t>(weapon);
+    directTargetSet = 0;
 }
 
-void OnLButtonDown() { inputState.leftButton.store(1, std::memory_order_relaxed); }
-void OnLButtonUp() { inputState.leftButton.store(0, std::memory_order_relaxed); }
-void OnRButtonDown() { inputState.rightButton.store(1, std::memory_order_relaxed); }
-void OnRButtonUp() { inputState.rightButton.store(0, std::memory_order_relaxed); }
+void OnKeyDown(std::int32_t virtualKey) {
+    inputState.lastKeyDown = virtualKey;
+    const int weapon = weaponOfDigitKey(virtualKey);
+    if (weapon >= 0) chooseWeapon(weapon);
+}
+
+void OnLButtonDown() { inputState.leftButton = 1; }
+void OnLButtonUp() { inputState.leftButton = 0; }
+void OnRButtonDown() { inputState.rightButton = 1; }
+void OnRButtonUp() { inputState.rightButton = 0; }

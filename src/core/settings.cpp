@@ -18,10 +18,10 @@ int screenModeOverride = -1;
 
 std::uint16_t numPlayers = 2;
 std::uint16_t currentPlayer = 0;
-std::atomic<std::int16_t> selectedWeapon{0};
+std::int16_t selectedWeapon = 0;
 std::uint16_t shotPower = 0;
 const std::uint16_t maxShotPower = 100;
-std::atomic<std::int16_t> directTargetSet{0};
+std::int16_t directTargetSet = 0;
 std::int16_t menuChoice = 0;
 
 const float PI_APPROX = std::bit_cast<float>(0x40490FD0u);

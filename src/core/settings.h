@@ -2,7 +2,6 @@
 // battle and screens share.
 #pragma once
 
-#include <atomic>
 #include <cstdint>
 #include <span>
 
@@ -18,14 +17,14 @@ extern std::uint16_t screenWidth;
 extern std::uint16_t screenHeight;
 extern std::int32_t pixelFormat;  // 1 = 5-5-5, 2 = 5-6-5
 
-// Shared game state. The key handler writes selectedWeapon and directTargetSet; both threads may
-// touch them, hence atomics (relaxed single loads and stores).
+// Shared game state, all of it on the game thread: the key handler that writes selectedWeapon and
+// directTargetSet runs there too, at the game thread's wait points.
 extern std::uint16_t numPlayers;
 extern std::uint16_t currentPlayer;
-extern std::atomic<std::int16_t> selectedWeapon;
+extern std::int16_t selectedWeapon;
 extern std::uint16_t shotPower;
 extern const std::uint16_t maxShotPower;
-extern std::atomic<std::int16_t> directTargetSet;
+extern std::int16_t directTargetSet;
 extern std::int16_t menuChoice;
 constexpr std::int16_t MENU_NONE = 10;
 

@@ -94,6 +94,9 @@ public:
     virtual void setInputHandler(InputHandler* handler) = 0;
     // The pointer in game pixels, as of the last wait point.
     virtual Point cursorPosition() = 0;
+    // Puts the pointer at a point in game pixels (kept inside the clip rectangle): cursorPosition
+    // reports it at once. A recorded session writes it as a move line.
+    virtual void movePointer(Point position) = 0;
     // A wait point: real milliseconds in a window, virtual time headless.
     virtual void sleep(int milliseconds) = 0;
     // Calls handler on the window thread every periodMs while the game runs; false if no timer

@@ -7,14 +7,13 @@
 #include "gfx/display.h"
 #include "gfx/draw.h"
 #include "gfx/text.h"
+#include "screens/screen_loop.h"
 #include "screens/screens.h"
 
 namespace {
 
 constexpr int FROM_BATTLE = 1;
 constexpr int CLICK_SOUND = 18;
-constexpr std::int32_t KEY_YES = 0x59;
-constexpr std::int32_t KEY_NO = 0x4E;
 
 void drawQuestion(int mode) {
     const int w = screenWidth;
@@ -31,20 +30,21 @@ void drawQuestion(int mode) {
 }  // namespace
 
 int confirmQuit(int mode) {
-    inputState.leftButton.store(0, std::memory_order_relaxed);
-    inputState.lastKeyDown.store(0, std::memory_order_relaxed);
+    takeButton();
+    takeKey();
     soundSystem.StopAllChannels();
     playSoundEffect(CLICK_SOUND);
-    std::int32_t key = 0;
-    while (key != KEY_YES && key != KEY_NO) {
-        drawQuestion(mode);
-        PresentFrame();
-        RestoreLostSurfaces();
-        key = inputState.lastKeyDown.load(std::memory_order_relaxed);
-    }
+    static constexpr ScreenPiece FRAME[] = {ScreenPiece::Draw, ScreenPiece::Present, ScreenPiece::Restore,
+                                            ScreenPiece::Step};
+    const bool yes = runScreen({FRAME, [mode] { drawQuestion(mode); },
+                                []() -> ScreenVerdict {
+                                    if (keyWaiting(KeyAction::Yes)) return 1;
+                                    if (keyWaiting(KeyAction::No)) return 0;
+                                    return std::nullopt;
+                                }}) == 1;
     playSoundEffect(CLICK_SOUND);
-    inputState.lastKeyDown.store(0, std::memory_order_relaxed);
-    if (key == KEY_YES) return 1;
+    takeKey();
+    if (yes) return 1;
     if (mode == FROM_BATTLE) playWeatherSound();
     return 0;
 }

@@ -11,6 +11,7 @@
 #include "gfx/front_buffer.h"
 #include "gfx/images.h"
 #include "platform/platform.h"
+#include "screens/screen_loop.h"
 #include "screens/screen_widgets.h"
 #include "screens/screens.h"
 #include "world/level_file.h"
@@ -26,13 +27,10 @@ constexpr int MENU_ITEM_STEP = 50;
 constexpr std::int16_t MENU_NEW_GAME = 0;
 constexpr std::int16_t MENU_TITLE = 1;
 constexpr std::int16_t MENU_EXIT = 2;
-constexpr std::int32_t VK_SPACE = 0x20;
 
-std::int32_t lastKey() { return inputState.lastKeyDown.load(std::memory_order_relaxed); }
-std::uint8_t leftButton() { return inputState.leftButton.load(std::memory_order_relaxed); }
 void clearInputs() {
-    inputState.lastKeyDown.store(0, std::memory_order_relaxed);
-    inputState.leftButton.store(0, std::memory_order_relaxed);
+    takeKey();
+    takeButton();
 }
 
 // White, with the start-up picture in the middle, while the rest of the data loads.
@@ -69,19 +67,19 @@ void waitForFirstInput() {
     }
     PresentFrontBuffer();
     clearInputs();
-    while (leftButton() == 0) {
+    while (!buttonHeld()) {
         platform::get().sleep(10);
-        if (lastKey() != 0) break;
+        if (keyWaiting()) break;
     }
     clearInputs();
 }
 
 void newGame() {
-    inputState.lastKeyDown.store(0, std::memory_order_relaxed);
+    takeKey();
     newGameReset();
     if (playerSetup() == 1) {
         runBattle();
-        inputState.lastKeyDown.store(0, std::memory_order_relaxed);
+        takeKey();
     }
 }
 
@@ -90,31 +88,37 @@ void exitGame() {
     platform::get().shutdown();
 }
 
-enum class MenuResult { NewGame, Exit };
+enum MenuResult { NEW_GAME, EXIT };
+
+ScreenVerdict menuStep() {
+    // Never seeded: these draws, one per menu frame, are what make one run's battles differ
+    // from another's.
+    gameRand();
+    // The click is not taken: while the button stays down over an item, it acts again.
+    if (buttonHeld()) {
+        if (menuChoice != MENU_NONE) playSoundEffect(CLICK_SOUND);
+        if (menuChoice == MENU_NEW_GAME) return NEW_GAME;
+        if (menuChoice == MENU_TITLE) showTitleScreen();
+        if (menuChoice == MENU_EXIT) return EXIT;
+    }
+    // Neither this key nor Escape is taken: the next screen clears what waits.
+    if (keyWaiting(KeyAction::NewGame)) return NEW_GAME;
+    return std::nullopt;
+}
 
 // The menu's frames until the player starts a game or leaves.
-MenuResult runMenu() {
+int runMenu() {
     soundSystem.PlayMusic("tan.xm");
     menuChoice = MENU_NONE;
-    for (;;) {
-        PresentFrame();
-        RestoreLostSurfaces();
-        StretchImage(backBuffer, raznoe[MENU_BACKGROUND_IMAGE].surface.get());
-        readCursor();
-        drawMenuFrame();
-        // Never seeded: these draws, one per menu frame, are what make one run's battles differ
-        // from another's.
-        gameRand();
-        // The click is not taken: while the button stays down over an item, it acts again.
-        if (leftButton() == 1) {
-            if (menuChoice != MENU_NONE) playSoundEffect(CLICK_SOUND);
-            if (menuChoice == MENU_NEW_GAME) return MenuResult::NewGame;
-            if (menuChoice == MENU_TITLE) showTitleScreen();
-            if (menuChoice == MENU_EXIT) return MenuResult::Exit;
-        }
-        if (lastKey() == VK_ESCAPE) return MenuResult::Exit;
-        if (lastKey() == VK_SPACE) return MenuResult::NewGame;
-    }
+    static constexpr ScreenPiece FRAME[] = {ScreenPiece::Present,    ScreenPiece::Restore,
+                                            ScreenPiece::ReadCursor, ScreenPiece::Draw,
+                                            ScreenPiece::Step,       ScreenPiece::Escape};
+    return runScreen({FRAME,
+                      [] {
+                          StretchImage(backBuffer, raznoe[MENU_BACKGROUND_IMAGE].surface.get());
+                          drawMenuFrame();
+                      },
+                      menuStep, [] { return ScreenVerdict{EXIT}; }});
 }
 
 }  // namespace
@@ -146,6 +150,6 @@ void gameFlowMain(CMainFrame*) {
     showStartupPicture();
     loadGameData();
     waitForFirstInput();
-    while (runMenu() == MenuResult::NewGame) newGame();
+    while (runMenu() == NEW_GAME) newGame();
     exitGame();
 }

@@ -10,6 +10,7 @@
 #include "gfx/draw.h"
 #include "gfx/images.h"
 #include "gfx/text.h"
+#include "screens/screen_loop.h"
 #include "screens/screen_widgets.h"
 #include "screens/screens.h"
 
@@ -23,25 +24,19 @@ constexpr int HUMAN_BUTTON_IMAGE = 439;  // the computer's is the one before it
 constexpr int PLAY_BUTTON_IMAGE = 440;
 constexpr std::int16_t NEXT_BUTTON_AT_REST = 455;
 constexpr int BANNER_FRAMES_PER_COLOUR = 10;
-constexpr std::int32_t VK_BACK = 0x08;
-constexpr std::int32_t VK_SPACE = 0x20;
 constexpr std::uint32_t SHADOW = 0x00000F;
 constexpr std::uint32_t BUTTON_TEXT = 0x000FFF;
 
 // Takes a click on the button placed at (x, y): the click sound, and the button is down no more.
 bool takeClickOn(const ImageEntry& image, int x, int y) {
-    if (!pointerOn(image, x, y) || inputState.leftButton.load(std::memory_order_relaxed) != 1) return false;
+    if (!pointerOn(image, x, y) || !buttonHeld()) return false;
     playSoundEffect(CLICK_SOUND);
-    inputState.leftButton.store(0, std::memory_order_relaxed);
+    takeButton();
     return true;
 }
 
-bool isNameCharacter(std::int32_t key) {
-    return (key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9') || key == VK_SPACE;
-}
-
-void takeKey() {
-    inputState.lastKeyDown.store(0, std::memory_order_relaxed);
+void takeKeyWithClick() {
+    takeKey();
     playSoundEffect(CLICK_SOUND);
 }
 
@@ -107,22 +102,23 @@ void drawSetupScreen() {
     drawPointer();
 }
 
-bool handleSetupKey() {
-    const std::int32_t key = inputState.lastKeyDown.load(std::memory_order_relaxed);
+void handleSetupKey() {
     std::string& name = players[numPlayers - 1].name;
-    if (key == VK_BACK) {
+    const char typed = typedCharacter();
+    if (keyWaiting(KeyAction::Erase)) {
         name.clear();
-        takeKey();
-    } else if (isNameCharacter(key) && name.size() < MAX_NAME_LENGTH) {
-        // A key refused by a full name stays in lastKeyDown.
-        name.push_back(static_cast<char>(key));
-        takeKey();
-    } else if (key == VK_ESCAPE) {
-        playSoundEffect(CLICK_SOUND);
-        inputState.lastKeyDown.store(0, std::memory_order_relaxed);
-        return true;
+        takeKeyWithClick();
+    } else if (typed != '\0' && name.size() < MAX_NAME_LENGTH) {
+        // A key refused by a full name stays waiting.
+        name.push_back(typed);
+        takeKeyWithClick();
     }
-    return false;
+}
+
+int leaveSetup() {
+    playSoundEffect(CLICK_SOUND);
+    takeKey();
+    return 0;
 }
 
 int playerSetup() {
@@ -134,16 +130,14 @@ int playerSetup() {
     // The start-up picture's entry becomes this screen's canvas.
     DrawPanel(raznoe[0].surface.get(), 0, 0, 610, 450);
 
-    for (;;) {
-        PresentFrame();
-        readCursor();
-        RestoreLostSurfaces();
-        if (++battleState.frameThird > 2) {
-            battleState.frameThird = 0;
-            animationTick();
-        }
-        drawSetupScreen();
-        if (handleSetupKey()) return 0;
-        if (setupDone == 1) return 1;
-    }
+    // The set-up ticks before it draws.
+    static constexpr ScreenPiece FRAME[] = {
+        ScreenPiece::Present, ScreenPiece::ReadCursor, ScreenPiece::Restore, ScreenPiece::Tick,
+        ScreenPiece::Draw,    ScreenPiece::Escape,     ScreenPiece::Step};
+    return runScreen({FRAME, drawSetupScreen,
+                      [] {
+                          handleSetupKey();
+                          return setupDone == 1 ? ScreenVerdict{1} : std::nullopt;
+                      },
+                      [] { return ScreenVerdict{leaveSetup()}; }});
 }

@@ -12,6 +12,7 @@
 #include "gfx/display.h"
 #include "gfx/draw.h"
 #include "gfx/text.h"
+#include "screens/screen_loop.h"
 #include "screens/screen_widgets.h"
 #include "screens/screens.h"
 
@@ -74,22 +75,20 @@ Ranking rankByWins() {
 }
 
 void showResults() {
-    inputState.leftButton.store(0, std::memory_order_relaxed);
-    inputState.lastKeyDown.store(0, std::memory_order_relaxed);
+    takeButton();
+    takeKey();
     int hold = HOLD_FRAMES;
     playSoundEffect(SOUND_RESULTS);
-    for (;;) {
-        if (hold > 0) hold -= 1;
-        for (int i = 0; i < 3; ++i) readCursor();
-        drawResults();
-        PresentFrame();
-        RestoreLostSurfaces();
-        // Input that comes during the hold waits for its end.
-        const bool answered = inputState.lastKeyDown.load(std::memory_order_relaxed) != 0 ||
-                              inputState.leftButton.load(std::memory_order_relaxed) != 0;
-        if (answered && hold == 0) break;
-    }
-    inputState.leftButton.store(0, std::memory_order_relaxed);
-    inputState.lastKeyDown.store(0, std::memory_order_relaxed);
+    // The results draw before they present.
+    static constexpr ScreenPiece FRAME[] = {ScreenPiece::ReadCursor, ScreenPiece::Draw, ScreenPiece::Present,
+                                            ScreenPiece::Restore, ScreenPiece::Step};
+    runScreen({FRAME, drawResults, [&hold]() -> ScreenVerdict {
+                   if (hold > 0) hold -= 1;
+                   // Input that comes during the hold waits for its end.
+                   if ((keyWaiting() || buttonHeld()) && hold == 0) return 0;
+                   return std::nullopt;
+               }});
+    takeButton();
+    takeKey();
     playSoundEffect(CLICK_SOUND);
 }

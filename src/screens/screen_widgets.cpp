@@ -7,14 +7,15 @@
 #include "gfx/text.h"
 
 void drawPointer() {
-    const ImageEntry& pointer = raznoe[POINTER_IMAGE];
-    DrawImageClipped(backBuffer, pointer, cursorPos.x - pointer.width / 2, cursorPos.y - pointer.height / 2);
+    const ImageEntry& picture = raznoe[POINTER_IMAGE];
+    const platform::Point at = pointer();
+    DrawImageClipped(backBuffer, picture, at.x - picture.width / 2, at.y - picture.height / 2);
 }
 
 bool pointerOn(const ImageEntry& image, int x, int y) {
     // The cursor's coordinates are taken as signed 16-bit values.
-    return ImagesOverlap(raznoe[POINTER_HIT_IMAGE], static_cast<std::int16_t>(cursorPos.x - 4),
-                         static_cast<std::int16_t>(cursorPos.y - 4), image, x, y);
+    return ImagesOverlap(raznoe[POINTER_HIT_IMAGE], static_cast<std::int16_t>(pointer().x - 4),
+                         static_cast<std::int16_t>(pointer().y - 4), image, x, y);
 }
 
 void drawShadowedText(int x, int y, std::string_view text, std::uint32_t shadowColour,

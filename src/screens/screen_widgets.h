@@ -13,7 +13,7 @@ constexpr int POINTER_HIT_IMAGE = 15;
 constexpr int HOVER_SOUND = 17;
 constexpr int CLICK_SOUND = 18;
 
-// The pointer picture centred on cursorPos, clipped to the screen.
+// The pointer picture centred on the pointer, clipped to the screen.
 void drawPointer();
 // Whether the pointer's hit image, at (cursor - 4, cursor - 4), touches image placed at (x, y).
 bool pointerOn(const ImageEntry& image, int x, int y);

@@ -12,6 +12,7 @@
 #include "gfx/display.h"
 #include "gfx/draw.h"
 #include "gfx/text.h"
+#include "screens/screen_loop.h"
 #include "screens/screen_widgets.h"
 #include "screens/screens.h"
 #include "weapons/weapon_specs.h"
@@ -83,9 +84,7 @@ bool canAfford(const Player& p, int weapon) {
     return p.money >= WEAPON_PRICES[static_cast<std::size_t>(weapon)];
 }
 
-bool clicked(const ImageEntry& button, int x, int y) {
-    return inputState.leftButton.load(std::memory_order_relaxed) == 1 && pointerOn(button, x, y);
-}
+bool clicked(const ImageEntry& button, int x, int y) { return buttonHeld() && pointerOn(button, x, y); }
 
 void buy(Player& p, int weapon) {
     p.money -= WEAPON_PRICES[static_cast<std::size_t>(weapon)];
@@ -158,11 +157,11 @@ void humanShopStep() {
     for (int i = 1; i < WEAPON_COUNT; ++i) {
         if (!clicked(image(SLOT_IMAGE), l.slotX(i), l.slotY())) continue;
         shopChoice = static_cast<std::uint16_t>(i);
-        inputState.leftButton.store(0, std::memory_order_relaxed);
+        takeButton();
         playSoundEffect(CLICK_SOUND);
     }
     if (canAfford(p, shopChoice) && clicked(image(animCounters.crateFrame), l.buyX(), l.buyY())) {
-        inputState.leftButton.store(0, std::memory_order_relaxed);
+        takeButton();
         buy(p, shopChoice);
     }
     // The button counts only at rest; the click stays for whoever shops next.
@@ -194,24 +193,19 @@ int shopRound() {
     shopChoice = 1;
     currentPlayer = 0;
     shopDelay = 0;
-    for (;;) {
-        PresentFrame();
-        for (int i = 0; i < 3; ++i) readCursor();
-        RestoreLostSurfaces();
-        drawShopScreen();
-        if (shopper().isComputer == 0)
-            humanShopStep();
-        else
-            computerShopStep();
-        if (currentPlayer >= numPlayers) {
-            inputState.lastKeyDown.store(0, std::memory_order_relaxed);
-            return 0;
-        }
-        if (++battleState.frameThird > 2) {
-            battleState.frameThird = 0;
-            animationTick();
-        }
-        if (inputState.lastKeyDown.load(std::memory_order_relaxed) == VK_ESCAPE && confirmQuit(2) == 1)
-            return 1;
-    }
+    // The shop reads the pointer, draws and steps before it ticks.
+    static constexpr ScreenPiece FRAME[] = {
+        ScreenPiece::Present, ScreenPiece::ReadCursor, ScreenPiece::Restore, ScreenPiece::Draw,
+        ScreenPiece::Step,    ScreenPiece::Tick,       ScreenPiece::Escape};
+    return runScreen({FRAME, drawShopScreen,
+                      []() -> ScreenVerdict {
+                          if (shopper().isComputer == 0)
+                              humanShopStep();
+                          else
+                              computerShopStep();
+                          if (currentPlayer < numPlayers) return std::nullopt;
+                          takeKey();
+                          return 0;
+                      },
+                      [] { return confirmQuit(2) == 1 ? ScreenVerdict{1} : std::nullopt; }});
 }

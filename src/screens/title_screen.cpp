@@ -6,6 +6,7 @@
 #include "gfx/display.h"
 #include "gfx/draw.h"
 #include "gfx/text.h"
+#include "screens/screen_loop.h"
 #include "screens/screen_widgets.h"
 #include "screens/screens.h"
 
@@ -46,23 +47,25 @@ void drawTitleBackground() {
 }
 
 void showTitleScreen() {
-    inputState.leftButton.store(0, std::memory_order_relaxed);
-    inputState.lastKeyDown.store(0, std::memory_order_relaxed);
-    const int w = screenWidth;
-    const int h = screenHeight;
-    for (;;) {
-        drawTitleBackground();
-        DrawPanel(backBuffer, 0, 0, w - 30, h - 30);
-        for (int i = 0; i < TITLE_LINE_COUNT; ++i)
-            drawShadowedText(w / 2, 20 + i * fontHeight, TITLE_LINES[i], 0x0F0F0F, titleLineColour(i));
-        PresentFrame();
-        RestoreLostSurfaces();
-        if (inputState.lastKeyDown.load(std::memory_order_relaxed) != 0 ||
-            inputState.leftButton.load(std::memory_order_relaxed) != 0) {
-            inputState.leftButton.store(0, std::memory_order_relaxed);
-            inputState.lastKeyDown.store(0, std::memory_order_relaxed);
-            playSoundEffect(CLICK_SOUND);
-            return;
-        }
-    }
+    takeButton();
+    takeKey();
+    static constexpr ScreenPiece FRAME[] = {ScreenPiece::Draw, ScreenPiece::Present, ScreenPiece::Restore,
+                                            ScreenPiece::Step};
+    runScreen({FRAME,
+               [] {
+                   const int w = screenWidth;
+                   const int h = screenHeight;
+                   drawTitleBackground();
+                   DrawPanel(backBuffer, 0, 0, w - 30, h - 30);
+                   for (int i = 0; i < TITLE_LINE_COUNT; ++i)
+                       drawShadowedText(w / 2, 20 + i * fontHeight, TITLE_LINES[i], 0x0F0F0F,
+                                        titleLineColour(i));
+               },
+               []() -> ScreenVerdict {
+                   if (!keyWaiting() && !buttonHeld()) return std::nullopt;
+                   takeButton();
+                   takeKey();
+                   playSoundEffect(CLICK_SOUND);
+                   return 0;
+               }});
 }

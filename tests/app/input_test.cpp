@@ -109,3 +109,28 @@ TEST(InputReset, ClearsOnlyTheKey) {
     EXPECT_EQ(inputState.leftButton, 1);
     inputState.leftButton = 0;
 }
+
+TEST(KeyActions, EachKeyMeansOneActionAndNamesTakeOnlyTheirCharacters) {
+    const std::pair<std::int32_t, KeyAction> keys[] = {{VK_ESCAPE, KeyAction::Leave},
+                                                       {'Y', KeyAction::Yes},
+                                                       {'N', KeyAction::No},
+                                                       {VK_SPACE, KeyAction::NewGame},
+                                                       {VK_BACK, KeyAction::Erase}};
+    for (const auto& [key, meant] : keys) {
+        OnKeyDown(key);
+        EXPECT_TRUE(keyWaiting());
+        for (const auto& [other, action] : keys) EXPECT_EQ(keyWaiting(action), action == meant) << key;
+    }
+    for (const auto& [key, typed] : {std::pair<std::int32_t, char>{'Q', 'Q'},
+                                     {'7', '7'},
+                                     {VK_SPACE, ' '},
+                                     {'a', '\0'},
+                                     {VK_ESCAPE, '\0'},
+                                     {0x5B, '\0'}}) {
+        OnKeyDown(key);
+        EXPECT_EQ(typedCharacter(), typed) << key;
+    }
+    takeKey();
+    EXPECT_FALSE(keyWaiting());
+    EXPECT_EQ(typedCharacter(), '\0');
+}

@@ -100,8 +100,8 @@ protected:
         shotPower = 0;
         scrollX = scrollY = cameraTargetX = cameraTargetY = edgeSpeedX = edgeSpeedY = 0;
         precipitation = cloudType = windDirection = flashCount = 0;
-        inputState.lastKeyDown.store(0);
-        inputState.leftButton.store(0);
+        inputState.lastKeyDown = 0;
+        inputState.leftButton = 0;
         setGameRandState(1);
         attachSound();
     }

@@ -127,13 +127,13 @@ TEST_F(BattleStateTest, ResetStartsTheTurnAndClearsTheBattle) {
     projectiles[3].kind = 5;
     message = "OLD";
     battleState.messageTime = 40;
-    selectedWeapon.store(5);
+    selectedWeapon = 5;
     shotPower = 30;
     scrollX = 300;
     animCounters.flagFrame = 44;
     battleState.frameThird = 2;
     weatherTick = 7;
-    inputState.lastKeyDown.store('Y');
+    inputState.lastKeyDown = 'Y';
     resetBattleState();
     EXPECT_LT(currentPlayer, 3);
     EXPECT_EQ(crates[4].kind, 0);
@@ -142,14 +142,14 @@ TEST_F(BattleStateTest, ResetStartsTheTurnAndClearsTheBattle) {
     EXPECT_EQ(projectiles[3].kind, 0);
     EXPECT_TRUE(message.empty());
     EXPECT_EQ(battleState.messageTime, 0);
-    EXPECT_EQ(selectedWeapon.load(), 0);
+    EXPECT_EQ(selectedWeapon, 0);
     EXPECT_EQ(shotPower, 0);
     EXPECT_EQ(scrollX, 0);
     EXPECT_EQ(animCounters.flagFrame, 37);
     EXPECT_EQ(battleState.frameThird, 0);
     EXPECT_EQ(weatherTick, 0);
     EXPECT_EQ(battleState.turnTimeLeft, TURN_TIME);
-    EXPECT_EQ(inputState.lastKeyDown.load(), 0);
+    EXPECT_EQ(inputState.lastKeyDown, 0);
     EXPECT_EQ(flightPrograms[0][2].cmd, FLIGHT_END);
 }
 

@@ -14,11 +14,11 @@ protected:
 
 TEST_F(ConfirmTest, OnlyYesOrNoAnswers) {
     platform.keys = {{2, VK_ESCAPE}, {3, 'A'}, {5, 'Y'}};
-    inputState.leftButton.store(1);
+    inputState.leftButton = 1;
     EXPECT_EQ(confirmQuit(1), 1);
     EXPECT_EQ(platform.presents, 5);
-    EXPECT_EQ(inputState.lastKeyDown.load(), 0);
-    EXPECT_EQ(inputState.leftButton.load(), 0);  // a charging shot is released on return
+    EXPECT_EQ(inputState.lastKeyDown, 0);
+    EXPECT_EQ(inputState.leftButton, 0);  // a charging shot is released on return
     EXPECT_EQ(plays(18), 2);
 }
 

@@ -109,13 +109,13 @@ TEST_F(FrameTest, LastShotAtTheEndOfTimeStillDecidesWithoutAward) {
 }
 
 TEST_F(FrameTest, EscapeEndsTheFrameWithTheQuestionForTheGameFlow) {
-    inputState.lastKeyDown.store(VK_ESCAPE);
+    inputState.lastKeyDown = VK_ESCAPE;
     EXPECT_EQ(battleFrame(SPY_STEPS), FrameOutcome::Escape);
     EXPECT_EQ(calls.size(), 17u) << "after every step of the frame";
-    inputState.lastKeyDown.store('A');
+    inputState.lastKeyDown = 'A';
     EXPECT_EQ(battleFrame(SPY_STEPS), FrameOutcome::Continue);
     players[1].isDead = 1;
-    inputState.lastKeyDown.store(VK_ESCAPE);
+    inputState.lastKeyDown = VK_ESCAPE;
     EXPECT_EQ(battleFrame(SPY_STEPS), FrameOutcome::Finished) << "a decided battle ends first";
 }
 

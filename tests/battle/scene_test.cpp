@@ -47,7 +47,7 @@ TEST_F(SceneTest, WeaponBarShowsStockAndTheSelectionInThePlayersColour) {
     currentPlayer = 1;
     players[1].ammo[0] = UNLIMITED_AMMO;
     players[1].ammo[3] = 2;
-    selectedWeapon.store(5);  // empty, still marked
+    selectedWeapon = 5;  // empty, still marked
     drawWeaponBar();
     const int h = 480;
     const std::uint32_t blue = PackColor(0, 0, 60);

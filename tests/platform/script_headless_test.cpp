@@ -116,13 +116,18 @@ TEST_F(Headless, CursorStaysInsideTheClipRectangle) {
         for (;;) {
             p->present({}, false);
             seen.push_back(p->cursorPosition());
+            if (seen.size() != 1) continue;
+            p->movePointer({-3, 300});  // the game's own move is seen at once, clipped too
+            seen.push_back(p->cursorPosition());
         }
     });
-    ASSERT_GE(seen.size(), 2u);
+    ASSERT_GE(seen.size(), 3u);
     EXPECT_EQ(seen[0].x, 634);
     EXPECT_EQ(seen[0].y, 5);
-    EXPECT_EQ(seen[1].x, 7);
-    EXPECT_EQ(seen[1].y, 8);
+    EXPECT_EQ(seen[1].x, 5);
+    EXPECT_EQ(seen[1].y, 300);
+    EXPECT_EQ(seen[2].x, 7);
+    EXPECT_EQ(seen[2].y, 8);
 }
 
 TEST_F(Headless, StatisticsOfAGameThatEnds) {

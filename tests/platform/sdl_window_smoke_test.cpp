@@ -135,6 +135,10 @@ TEST_F(SdlWindowSmoke, PresentsInputTimerAndSurfaceLoss) {
         EXPECT_LT(pointer.x, Gradient::W - 5);
         EXPECT_GE(pointer.y, 5);
         EXPECT_LT(pointer.y, Gradient::H - 5);
+        backend->movePointer(Point{1000, 40});
+        EXPECT_EQ(backend->cursorPosition().x, Gradient::W - 6);
+        EXPECT_EQ(backend->cursorPosition().y, 40);
+        backend->present(gradient.draw(0), true);
     });
     EXPECT_EQ(status, 0);
     EXPECT_GE(presents, 31);
@@ -153,6 +157,7 @@ TEST_F(SdlWindowSmoke, PresentsInputTimerAndSurfaceLoss) {
     EXPECT_NE(script.find(" key Y\n"), std::string::npos) << script;
     EXPECT_NE(script.find(" press left\n"), std::string::npos) << script;
     EXPECT_EQ(script.find("RETURN"), std::string::npos) << script;
+    EXPECT_NE(script.find(" move " + std::to_string(Gradient::W - 6) + " 40\n"), std::string::npos) << script;
 }
 
 TEST_F(SdlWindowSmoke, MaxFramesEndsTheGameAtThatVirtualFrame) {

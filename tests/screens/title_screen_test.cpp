@@ -1,7 +1,9 @@
 #include "screens/title_screen.h"
 
+#include "battle/battle_state.h"
 #include "gfx/draw.h"
 #include "screen_test_support.h"
+#include "screens/screen_loop.h"
 #include "screens/screens.h"
 
 using TitleScreen = ScreenTest;
@@ -46,4 +48,31 @@ TEST_F(TitleScreen, ClosesOnTheFirstKeyOrClickAndSwallowsIt) {
     EXPECT_EQ(machine.presents, 5);
     EXPECT_EQ(inputState.leftButton, 0);
     EXPECT_EQ(machine.played(18), 2);
+}
+
+// The shared loop takes its pieces in the order the screen lists them, frame after frame, and the
+// first verdict ends the screen before the pieces after it.
+TEST_F(TitleScreen, ScreenLoopTakesThePiecesInTheScreensOrder) {
+    using enum ScreenPiece;
+    std::string trace;
+    int n = 0;
+    machine.onPresent = [&](int) {
+        trace += 'P';
+        machine.cursor = {++n, 9};
+        if (n == 2) OnKeyDown(VK_ESCAPE);
+    };
+    battleState.frameThird = 1;
+    static constexpr ScreenPiece FRAME[] = {Tick, Draw, ReadCursor, Present, Restore, Escape, Step};
+    const int result = runScreen({FRAME, [&] { trace += 'D' + std::to_string(battleState.frameThird); },
+                                  [&]() -> ScreenVerdict {
+                                      trace += 'S' + std::to_string(pointer().x);
+                                      return std::nullopt;
+                                  },
+                                  [&] {
+                                      trace += 'E';
+                                      return ScreenVerdict{5};
+                                  }});
+    EXPECT_EQ(result, 5);
+    EXPECT_EQ(trace, "D2PS0D0PE") << "the cursor is read before the present; Escape waits untaken";
+    EXPECT_TRUE(keyWaiting(KeyAction::Leave));
 }

@@ -54,7 +54,7 @@ TEST_F(WeaponSounds, EveryBounceSoundsAndTheShieldHasItsOwn) {
     EXPECT_EQ(plays(weaponSpecs[3].bounceSound), bounces);
 
     players[0].ammo[6] = 1;
-    selectedWeapon.store(6);
+    selectedWeapon = 6;
     launchShot(0, 0);
     EXPECT_EQ(plays(11), 1);
 }

@@ -18,10 +18,10 @@ protected:
 
     // Fires weapon w at full power toward the screen point (cx, cy).
     static const Projectile& fireFull(int weapon, int cx, int cy) {
-        selectedWeapon.store(static_cast<std::int16_t>(weapon));
+        selectedWeapon = static_cast<std::int16_t>(weapon);
         cursorPos = {cx, cy};
         shotPower = 100;
-        inputState.leftButton.store(0);
+        inputState.leftButton = 0;
         humanTurnStep();
         return projectiles[0];
     }
@@ -62,30 +62,30 @@ TEST_F(Turns, AimingStraightUpLeftAndWithTheCameraScrolled) {
 
 TEST_F(Turns, HoldingTheButtonFiresByItselfAtFullPower) {
     cursorPos = {540, 410};
-    inputState.leftButton.store(1);
+    inputState.leftButton = 1;
     for (int f = 0; f < 99; ++f) humanTurnStep();
     EXPECT_EQ(shotPower, 99);
     EXPECT_EQ(activeProjectileCount(), 0);
     humanTurnStep();
     EXPECT_EQ(activeProjectileCount(), 1);
     EXPECT_FLOAT_EQ(projectiles[0].vx, 16.0f);
-    EXPECT_EQ(inputState.leftButton.load(), 0);
+    EXPECT_EQ(inputState.leftButton, 0);
 }
 
 TEST_F(Turns, FirstClickWithTheDirectMissileMarksTheTargetWithoutCharging) {
-    selectedWeapon.store(4);
+    selectedWeapon = 4;
     players[0].ammo[4] = 1;
     scrollX = 100;
     scrollY = 50;
     cursorPos = {300, 200};
-    inputState.leftButton.store(1);
+    inputState.leftButton = 1;
     humanTurnStep();
-    EXPECT_EQ(directTargetSet.load(), 1);
+    EXPECT_EQ(directTargetSet, 1);
     EXPECT_FLOAT_EQ(flightPrograms[4][1].p1, 400.0f);
     EXPECT_FLOAT_EQ(flightPrograms[4][1].p2, 250.0f);
     EXPECT_EQ(shotPower, 0);
-    EXPECT_EQ(inputState.leftButton.load(), 0);
-    inputState.leftButton.store(1);
+    EXPECT_EQ(inputState.leftButton, 0);
+    inputState.leftButton = 1;
     humanTurnStep();
     EXPECT_EQ(shotPower, 1);
     EXPECT_FLOAT_EQ(flightPrograms[4][1].p1, 400.0f);
@@ -96,17 +96,17 @@ TEST_F(Turns, ClickingASlotChoosesAWeaponOnlyWhenItHasAmmunition) {
     const int slotX = 24 * 2 + 10;
     const int slotY = screenHeight - 30;
     cursorPos = {slotX + 10, slotY + 10};
-    inputState.leftButton.store(1);
+    inputState.leftButton = 1;
     humanTurnStep();
-    EXPECT_EQ(selectedWeapon.load(), 2);
+    EXPECT_EQ(selectedWeapon, 2);
     EXPECT_EQ(shotPower, 0);
-    EXPECT_EQ(inputState.leftButton.load(), 0);
+    EXPECT_EQ(inputState.leftButton, 0);
 
     cursorPos = {24 * 5 + 10 + 10, slotY + 10};  // HYPER TUBE: none left
-    inputState.leftButton.store(1);
+    inputState.leftButton = 1;
     humanTurnStep();
-    EXPECT_EQ(selectedWeapon.load(), 2);
-    EXPECT_EQ(inputState.leftButton.load(), 0);
+    EXPECT_EQ(selectedWeapon, 2);
+    EXPECT_EQ(inputState.leftButton, 0);
     EXPECT_EQ(activeProjectileCount(), 0);
 }
 
@@ -126,8 +126,8 @@ TEST_F(Turns, TurnPassesFortyNineFramesAfterTheLastProjectileSkippingTheDestroye
     players[2].isComputer = 0;
     battleState.shotFired = 1;  // a forfeited turn: nothing flies
     battleState.turnTimeLeft = 0;
-    selectedWeapon.store(3);
-    directTargetSet.store(1);
+    selectedWeapon = 3;
+    directTargetSet = 1;
     for (int f = 0; f < 49; ++f) endTurnStep();
     EXPECT_EQ(currentPlayer, 0);
     endTurnStep();
@@ -136,13 +136,13 @@ TEST_F(Turns, TurnPassesFortyNineFramesAfterTheLastProjectileSkippingTheDestroye
     EXPECT_EQ(battleState.turnTimeLeft, TURN_TIME);
     EXPECT_EQ(battleState.shotFired, 0);
     EXPECT_EQ(battleState.turnEndDelay, 0);
-    EXPECT_EQ(selectedWeapon.load(), 0);
-    EXPECT_EQ(directTargetSet.load(), 0);
+    EXPECT_EQ(selectedWeapon, 0);
+    EXPECT_EQ(directTargetSet, 0);
 }
 
 TEST_F(Turns, ForfeitedTurnCannotChargeAndAFlyingShotHoldsTheTurn) {
     battleState.shotFired = 1;
-    inputState.leftButton.store(1);
+    inputState.leftButton = 1;
     humanTurnStep();
     EXPECT_EQ(shotPower, 0);
     EXPECT_EQ(activeProjectileCount(), 0);

@@ -58,10 +58,10 @@ protected:
         }
         numPlayers = 2;
         currentPlayer = 0;
-        selectedWeapon.store(0);
-        directTargetSet.store(0);
+        selectedWeapon = 0;
+        directTargetSet = 0;
         shotPower = 0;
-        inputState.leftButton.store(0);
+        inputState.leftButton = 0;
         scrollX = scrollY = 0;
         screenHeight = 480;
         battleState.shotFired = 0;

@@ -62,6 +62,7 @@ public:
 
     void setInputHandler(InputHandler* handler) override { input = handler; }
     Point cursorPosition() override { return cursor; }
+    void movePointer(Point position) override { moveCursor(position); }
     void sleep(int milliseconds) override { advance(std::max(milliseconds, 0) * UNITS_PER_MS); }
     // There is a timer, but it never fires: set-up must not shift the game's timing.
     bool startTimer(int, std::function<void()>) override { return true; }

@@ -1,6 +1,7 @@
 #include "platform/sdl/input_queue.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/script.h"
 
@@ -40,6 +41,17 @@ void InputQueue::push(const InputEvent& event) {
 void InputQueue::movePointer(Point position) {
     std::lock_guard lock(mutex_);
     pointer_ = position;
+}
+
+void InputQueue::warpPointer(Point position) {
+    std::lock_guard lock(mutex_);
+    pointer_ = position;
+    warp_ = position;
+}
+
+std::optional<Point> InputQueue::takeWarp() {
+    std::lock_guard lock(mutex_);
+    return std::exchange(warp_, std::nullopt);
 }
 
 void InputQueue::take(std::vector<InputEvent>& events, Point& pointer) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,10 @@ public:
     // matters, the game reads it after the wait point.
     void push(const InputEvent& event);
     void movePointer(Point position);
+    // Game thread: the game put the pointer at position; the window thread moves the real one.
+    void warpPointer(Point position);
+    // Window thread: where the game last put the pointer, once.
+    std::optional<Point> takeWarp();
 
     // Game thread: the events since the last call, in order, and the latest pointer position.
     void take(std::vector<InputEvent>& events, Point& pointer);
@@ -42,6 +47,7 @@ private:
     std::mutex mutex_;
     std::vector<InputEvent> events_;
     Point pointer_;
+    std::optional<Point> warp_;
 };
 
 }  // namespace platform::sdl

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -45,6 +46,7 @@ public:
 
     void setInputHandler(InputHandler* handler) override { handler_ = handler; }
     Point cursorPosition() override { return cursor_; }
+    void movePointer(Point position) override;
     void sleep(int milliseconds) override;
     bool startTimer(int periodMs, std::function<void()> handler) override;
 
@@ -69,6 +71,7 @@ private:
     void windowLoop();
     bool handleEvent(const SDL_Event& event);  // false when the window was closed
     void showGameFrame();
+    void warpPointer();
     void showMessage();
     void runTimer();
     int waitTimeoutMs() const;
@@ -113,6 +116,7 @@ private:
     Rect clip_{};
     Point cursor_{};
     bool cursorDelivered_ = false;
+    std::optional<Point> gameMove_;  // moved by the game, recorded at the next delivery
     std::vector<InputEvent> arrived_;
     bool lossDelivered_ = false;  // what takeSurfaceLoss reports
     std::ofstream record_;

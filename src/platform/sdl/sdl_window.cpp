@@ -177,4 +177,15 @@ Point SdlWindow::pointerInGame() const {
     return {static_cast<std::int32_t>(std::floor(x)), static_cast<std::int32_t>(std::floor(y))};
 }
 
+void SdlWindow::warpPointer(Point point) {
+    if (!renderer_ || !window_) return;
+    int windowX = 0;
+    int windowY = 0;
+    // The middle of the game pixel, so that reading it back gives the same pixel.
+    const float x = static_cast<float>(point.x) + 0.5f;
+    const float y = static_cast<float>(point.y) + 0.5f;
+    SDL_RenderLogicalToWindow(renderer_, x, y, &windowX, &windowY);
+    SDL_WarpMouseInWindow(window_, windowX, windowY);
+}
+
 }  // namespace platform::sdl

@@ -40,6 +40,8 @@ public:
     bool rebuildTexture();
     // Where the pointer is, in game pixels; outside the picture (letterbox) when it is there.
     Point pointerInGame() const;
+    // Puts the pointer on game pixel `point`, through the window's scaling.
+    void warpPointer(Point point);
 
 private:
     void keepScaleSharp();

@@ -2,6 +2,7 @@
 // at the end of the wait once virtual time has advanced, exactly where the headless backend hands
 // over script events: that is what lets a recorded session replay exactly.
 #include <algorithm>
+#include <utility>
 
 #include "platform/sdl/sdl_platform.h"
 
@@ -66,7 +67,19 @@ void SdlPlatform::quit() {
     throw QuitRequested{};
 }
 
+// The game sees its own move at once; the window thread moves the real pointer. The move is recorded
+// at the next delivery, before the player's input there: a replay, where the game makes the same
+// move itself, then finds the pointer where the window had it, and the player's later moves win.
+void SdlPlatform::movePointer(Point position) {
+    cursor_ = clampToClip(position, clip_);
+    cursorDelivered_ = true;
+    gameMove_ = cursor_;
+    input_.warpPointer(cursor_);
+    wakeWindow();
+}
+
 void SdlPlatform::deliverInput(std::int64_t frame) {
+    if (gameMove_) record(frame, InputEvent::move(*std::exchange(gameMove_, std::nullopt)));
     Point pointer;
     input_.take(arrived_, pointer);
     pointer = clampToClip(pointer, clip_);

@@ -48,6 +48,7 @@ void SdlPlatform::windowLoop() {
             } while (SDL_PollEvent(&event));
         }
         showGameFrame();
+        warpPointer();
         showMessage();
         if (link_.shutdownRequested()) return;
         if (textureLost_) resetTexture();
@@ -96,6 +97,10 @@ void SdlPlatform::showGameFrame() {
     if (!link_.takeFrame([this](PixelView frame) { window_.upload(frame); })) return;
     window_.show();
     link_.frameShown(Clock::now());
+}
+
+void SdlPlatform::warpPointer() {
+    if (const std::optional<Point> point = input_.takeWarp()) window_.warpPointer(*point);
 }
 
 void SdlPlatform::showMessage() {
