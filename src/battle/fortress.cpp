@@ -5,6 +5,7 @@
 #include "battle/placement.h"
 #include "core/player.h"
 #include "core/random.h"
+#include "core/sounds.h"
 #include "core/settings.h"
 #include "gfx/draw.h"
 #include "gfx/overlap.h"
@@ -17,7 +18,6 @@ namespace {
 constexpr int GROUND_PROBE_DY = 44;
 constexpr float FALL_STEP = 0.2f;
 constexpr float FALL_RESTART = 15.0f;
-constexpr int DESTRUCTION_SOUND = 22;
 
 }  // namespace
 

@@ -38,7 +38,6 @@ constexpr int TILE_COLUMNS = 6;
 constexpr int TILE_ROWS = 4;
 constexpr int TILE_WIDTH = 256;
 constexpr int TILE_HEIGHT = 192;
-constexpr int LANDSCAPE = 1;
 
 ImageEntry* allocateTable(std::unique_ptr<ImageEntry[]>& owner, int size, const char* failure) {
     owner.reset(new (std::nothrow) ImageEntry[size]);
@@ -126,7 +125,7 @@ void ReloadVideoImages() {
         for (int column = 0; column < TILE_COLUMNS; ++column) {
             Surface* tile = fon[row * TILE_COLUMNS + column].surface.get();
             FillSurface(tile, 0);
-            DrawImagePart(tile, raznoe[LANDSCAPE], 0, 0, column * TILE_WIDTH, row * TILE_HEIGHT,
+            DrawImagePart(tile, raznoe[LANDSCAPE_IMAGE], 0, 0, column * TILE_WIDTH, row * TILE_HEIGHT,
                           (column + 1) * TILE_WIDTH, (row + 1) * TILE_HEIGHT);
         }
     }

@@ -2,6 +2,7 @@
 #include "audio/sound_system.h"
 #include "battle/scene.h"
 #include "battle/weather.h"
+#include "core/sounds.h"
 #include "core/input.h"
 #include "core/settings.h"
 #include "gfx/display.h"
@@ -12,7 +13,6 @@
 namespace {
 
 constexpr int FROM_BATTLE = 1;
-constexpr int CLICK_SOUND = 18;
 constexpr std::int32_t KEY_YES = 0x59;
 constexpr std::int32_t KEY_NO = 0x4E;
 
