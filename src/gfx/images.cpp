@@ -29,7 +29,8 @@ Memory allVideo(int) { return Memory::Video; }
 // or scaled to the screen; every other image, including the canvases read back pixel by pixel,
 // stays in system memory.
 Memory smallPlacement(int index) {
-    return index == 0 || index == 441 || (index >= 467 && index <= 494) ? Memory::Video : Memory::System;
+    const bool weather = index >= RAIN_FRONT_IMAGE && index < DARK_CLOUD_IMAGE + CLOUD_FRAMES;
+    return index == STARTUP_IMAGE || index == SHOP_BACKGROUND || weather ? Memory::Video : Memory::System;
 }
 
 enum class Entries { All, VideoOnly };
