@@ -48,7 +48,7 @@ void drawWeaponBar() {
     const Player& p = players[currentPlayer];
     const std::uint32_t colour = playerColourPixel(p.colour);
     const int h = screenHeight;
-    FillRect(backBuffer, colour, {11, h - 29, 249, h - 7});
+    FillRect(backBuffer, colour, {11, h - 29, weaponSlotX(WEAPON_COUNT) - 1, h - 7});
     const int selected = selectedWeapon.load(std::memory_order_relaxed);
     for (int k = 0; k < WEAPON_COUNT; ++k) {
         const int x = weaponSlotX(k);

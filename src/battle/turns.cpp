@@ -43,8 +43,8 @@ void chooseSlotUnderCursor(const Player& p) {
 void markDirectTarget() {
     directTargetX = static_cast<float>(cursorPos.x + scrollX);
     directTargetY = static_cast<float>(cursorPos.y + scrollY);
-    flightPrograms[DIRECT_MISSILE][DIRECT_TARGET_STEP].p1 = directTargetX;
-    flightPrograms[DIRECT_MISSILE][DIRECT_TARGET_STEP].p2 = directTargetY;
+    homingTargetX = directTargetX;
+    homingTargetY = directTargetY;
     directTargetSet.store(1);
     inputState.leftButton.store(0);
 }

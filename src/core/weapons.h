@@ -43,7 +43,7 @@ struct FlightStep {
 };
 
 constexpr std::int16_t STEP_PUSH = 0;         // adds (p1, p2) to the velocity every frame
-constexpr std::int16_t STEP_HOME = 3;         // steers toward (p1, p2) by the next step's rates
+constexpr std::int16_t STEP_HOME = 3;         // steers toward the marked target by the next step's rates
 constexpr std::int16_t STEP_RELEASE = 4;      // releases the kind's child, which runs program p1
 constexpr std::int16_t STEP_EXPLODE = 7;
 constexpr std::int16_t STEP_RATES = 255;      // data only: the rates of the step before
@@ -66,7 +66,6 @@ constexpr int THROWN_RIGHT_PROGRAM = WEAPON_COUNT + 1;
 constexpr int THROWN_UP_PROGRAM = WEAPON_COUNT + 2;
 constexpr int BOMBLET_PROGRAM = WEAPON_COUNT + 3;
 constexpr int FLIGHT_PROGRAM_COUNT = BOMBLET_PROGRAM + 1;
-constexpr int DIRECT_TARGET_STEP = 1;  // the HOME step of the direct missile, whose target the player sets
 
 // How one kind of projectile looks, flies, sounds and ends.
 struct KindRow {
@@ -198,6 +197,18 @@ inline constexpr std::array<WeaponRow, WEAPON_COUNT> WEAPONS{{
      .computerKeeps = true},
 }};
 // clang-format on
+
+// Every draw of a weapon crate gives exactly one weapon; no computer's draw picks two.
+constexpr bool drawsArePartition(bool crate) {
+    const int scale = crate ? CRATE_DRAW_SCALE : COMPUTER_DRAW_SCALE;
+    for (int r = 0; r <= scale; ++r) {
+        int weapons = 0;
+        for (const WeaponRow& row : WEAPONS) weapons += (crate ? row.crateDraws : row.computerDraws).has(r);
+        if (weapons > 1 || (crate && weapons == 0)) return false;
+    }
+    return true;
+}
+static_assert(drawsArePartition(true) && drawsArePartition(false));
 
 // The bomblets the HYPER TUBE drops.
 inline constexpr KindRow BOMBLET_ROW{.flightImage = BOMBLET_IMAGE, .launchImage = BOMBLET_IMAGE,

@@ -1,6 +1,8 @@
 #include "weapons/flight_program.h"
 
 FlightRow flightPrograms[FLIGHT_PROGRAM_COUNT][FLIGHT_PROGRAM_ROWS];
+float homingTargetX = 0;
+float homingTargetY = 0;
 
 namespace {
 
@@ -15,6 +17,8 @@ std::span<const FlightStep> programSteps(int k) {
 void buildFlightPrograms() {
     for (auto& program : flightPrograms)
         for (FlightRow& row : program) row = FlightRow{};
+    homingTargetX = 0;
+    homingTargetY = 0;
     for (int k = 0; k < FLIGHT_PROGRAM_COUNT; ++k) {
         int r = 0;
         // The last row of each program is kept for the end mark.

@@ -95,10 +95,10 @@ void runRow(Projectile& p, const WeaponSpec& kindRow) {
         case STEP_HOME: {
             if (p.row + 1 >= FLIGHT_PROGRAM_ROWS) break;
             const FlightRow& accel = program[p.row + 1];
-            if (p.x < row.p1) p.vx += accel.p1;
-            if (p.x > row.p1) p.vx -= accel.p1;
-            if (p.y < row.p2) p.vy += accel.p2;
-            if (p.y > row.p2) p.vy -= accel.p2;
+            if (p.x < homingTargetX) p.vx += accel.p1;
+            if (p.x > homingTargetX) p.vx -= accel.p1;
+            if (p.y < homingTargetY) p.vy += accel.p2;
+            if (p.y > homingTargetY) p.vy -= accel.p2;
             clampSpeed(p, kindRow.maxSpeed);
             break;
         }
