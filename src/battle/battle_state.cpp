@@ -66,7 +66,8 @@ void animationTick() {
     AnimCounters& a = animCounters;
     // A screen starts the NEXT button's run by setting NEXT_AT_REST + 1; NEXT_AT_REST is the resting value.
     if (a.shopFrame > NEXT_AT_REST)
-        a.shopFrame = a.shopFrame >= NEXT_LAST_FRAME ? NEXT_AT_REST : static_cast<std::int16_t>(a.shopFrame + 1);
+        a.shopFrame =
+            a.shopFrame >= NEXT_LAST_FRAME ? NEXT_AT_REST : static_cast<std::int16_t>(a.shopFrame + 1);
     cycle(a.thinkFrame, FIRST_THINK_IMAGE, LAST_THINK_IMAGE);
     cycle(a.flagFrame, FIRST_BANNER_IMAGE, FIRST_BANNER_IMAGE + BANNER_FRAMES - 1);
     if (a.powerBarImage < POWER_BAR_IMAGE) ++a.powerBarImage;

@@ -23,8 +23,8 @@ float aiVy = 0;
 
 namespace {
 
-using weapon::MISSILE;
 using weapon::GIMLET;
+using weapon::MISSILE;
 
 constexpr int FORTRESS_WIDTH = 80;
 constexpr int FORTRESS_HEIGHT = 50;
@@ -148,7 +148,8 @@ void computerTurnStep() {
         aiSpeedStep += 1;
     }
     // A special weapon that cannot come near anyone gives way to MISSILE, which must beat its best.
-    if (aiSpeedStep > weaponRow(weapon).maxSpeed && !catalogueRow(weapon).computerKeeps && aiBestMiss > 60.0f) {
+    if (aiSpeedStep > weaponRow(weapon).maxSpeed && !catalogueRow(weapon).computerKeeps &&
+        aiBestMiss > 60.0f) {
         weapon = MISSILE;
         selectedWeapon.store(MISSILE, std::memory_order_relaxed);
         aiSpeedStep = 4;

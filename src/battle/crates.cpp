@@ -20,7 +20,6 @@ namespace {
 
 constexpr int MESSAGE_TICKS = 100;
 
-
 // A new crate must not fall onto a fortress nor next to another crate's x (free slots count
 // with their cleared x of 0).
 bool crateSpotTaken(int slot) {

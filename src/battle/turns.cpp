@@ -32,8 +32,8 @@ Player& shooter() { return players[currentPlayer]; }
 
 void chooseSlotUnderCursor(const Player& p) {
     for (int k = 0; k < WEAPON_COUNT; ++k) {
-        if (!ImagesOverlap(raznoe[POINTER_HIT_IMAGE], cursorPos.x - 4, cursorPos.y - 4, raznoe[WEAPON_SLOT_IMAGE],
-                           weaponSlotX(k), screenHeight - WEAPON_BAR_RISE))
+        if (!ImagesOverlap(raznoe[POINTER_HIT_IMAGE], cursorPos.x - 4, cursorPos.y - 4,
+                           raznoe[WEAPON_SLOT_IMAGE], weaponSlotX(k), screenHeight - WEAPON_BAR_RISE))
             continue;
         if (p.ammo[k] > 0) selectedWeapon.store(static_cast<std::int16_t>(k));
         inputState.leftButton.store(0);

@@ -9,7 +9,6 @@
 
 namespace {
 
-
 // Held by a timer call while it draws and flips, and by the game thread while it hands the display
 // buffers over in either direction.
 std::mutex displayHandOver;

@@ -4,9 +4,9 @@
 #include "battle/camera.h"
 #include "battle/placement.h"
 #include "core/error_box.h"
-#include "core/sounds.h"
 #include "core/random.h"
 #include "core/settings.h"
+#include "core/sounds.h"
 #include "gfx/display.h"
 #include "gfx/draw.h"
 #include "world/landscape.h"
@@ -97,7 +97,9 @@ std::uint32_t shade(int r, int g, int b) {
 
 // The drop pictures of the current weather: front, back.
 int dropImage(bool front) {
-    const int first = precipitation == 2 ? SNOW_FRONT_IMAGE : windDirection == 1 ? RAIN_WIND_FRONT_IMAGE : RAIN_FRONT_IMAGE;
+    const int first = precipitation == 2   ? SNOW_FRONT_IMAGE
+                      : windDirection == 1 ? RAIN_WIND_FRONT_IMAGE
+                                           : RAIN_FRONT_IMAGE;
     return front ? first : first + 1;
 }
 

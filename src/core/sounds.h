@@ -24,8 +24,8 @@ constexpr int WALL_SOUND = 19;
 constexpr int BALL_EXPLOSION_SOUND = 20;
 constexpr int MISSILE_EXPLOSION_SOUND = 21;
 constexpr int DESTRUCTION_SOUND = 22;
-constexpr int RAIN_SOUND = 23;   // loops
-constexpr int SNOW_SOUND = 24;   // loops
+constexpr int RAIN_SOUND = 23;  // loops
+constexpr int SNOW_SOUND = 24;  // loops
 constexpr int THUNDER_SOUND = 25;
 
 // The sounds the bank holds: FIRST_SOUND..LAST_SOUND, every one of them.

@@ -42,9 +42,9 @@ struct FlightStep {
     std::int16_t count = 0;
 };
 
-constexpr std::int16_t STEP_PUSH = 0;         // adds (p1, p2) to the velocity every frame
-constexpr std::int16_t STEP_HOME = 3;         // steers toward the marked target by the next step's rates
-constexpr std::int16_t STEP_RELEASE = 4;      // releases the kind's child, which runs program p1
+constexpr std::int16_t STEP_PUSH = 0;     // adds (p1, p2) to the velocity every frame
+constexpr std::int16_t STEP_HOME = 3;     // steers toward the marked target by the next step's rates
+constexpr std::int16_t STEP_RELEASE = 4;  // releases the kind's child, which runs program p1
 constexpr std::int16_t STEP_EXPLODE = 7;
 constexpr std::int16_t STEP_RATES = 255;      // data only: the rates of the step before
 constexpr std::int16_t STEP_END = 256;        // ends the program, which then starts over
@@ -211,8 +211,12 @@ constexpr bool drawsArePartition(bool crate) {
 static_assert(drawsArePartition(true) && drawsArePartition(false));
 
 // The bomblets the HYPER TUBE drops.
-inline constexpr KindRow BOMBLET_ROW{.flightImage = BOMBLET_IMAGE, .launchImage = BOMBLET_IMAGE,
-                                     .explosionImage = SMALL_EXPLOSION, .explosionTicks = 3, .maxSpeed = 12.0f,
-                                     .gravity = 0.05f, .craterCount = 1, .flightSound = BOMBLET_FALL_SOUND,
+inline constexpr KindRow BOMBLET_ROW{.flightImage = BOMBLET_IMAGE,
+                                     .launchImage = BOMBLET_IMAGE,
+                                     .explosionImage = SMALL_EXPLOSION,
+                                     .explosionTicks = 3,
+                                     .maxSpeed = 12.0f,
+                                     .gravity = 0.05f,
+                                     .craterCount = 1,
+                                     .flightSound = BOMBLET_FALL_SOUND,
                                      .explosionSound = SMALL_EXPLOSION_SOUND};
-

@@ -64,8 +64,7 @@ void drawSetupScreen() {
     Player& p = players[numPlayers - 1];
 
     StretchImage(backBuffer, raznoe[STARTUP_IMAGE].surface.get());
-    DrawImage(backBuffer, raznoe[animCounters.flagFrame + BANNER_FRAMES * p.colour], w / 2 + 20,
-              2 * t - 40);
+    DrawImage(backBuffer, raznoe[animCounters.flagFrame + BANNER_FRAMES * p.colour], w / 2 + 20, 2 * t - 40);
 
     const ImageEntry& colourButton = raznoe[COLOUR_BUTTON_IMAGE];
     DrawImage(backBuffer, colourButton, w / 2 - 40, 2 * t);
@@ -74,7 +73,8 @@ void drawSetupScreen() {
     drawShadowedText(w / 2, 2 * t + 55, "YOUR NAME:", SHADOW, 0x0FFFFF);
     drawShadowedText(w / 2, 2 * t + 55 + fontHeight, p.name, SHADOW, 0xFFFFFF);
 
-    const ImageEntry& roleButton = raznoe[HUMAN_BUTTON_IMAGE - p.isComputer];  // COMPUTER_BUTTON_IMAGE is the one before
+    // COMPUTER_BUTTON_IMAGE is the one before HUMAN_BUTTON_IMAGE.
+    const ImageEntry& roleButton = raznoe[HUMAN_BUTTON_IMAGE - p.isComputer];
     DrawImage(backBuffer, roleButton, w / 2 - 20, 6 * t);
     if (takeClickOn(roleButton, w / 2 - 20, 6 * t)) p.isComputer = p.isComputer == 0 ? 1 : 0;
     drawShadowedText(w / 2, 6 * t + 40, p.isComputer == 0 ? "HUMAN" : "COMPUTER", SHADOW, 0xFFFFFF);

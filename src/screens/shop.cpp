@@ -8,8 +8,8 @@
 #include "core/globals.h"
 #include "core/input.h"
 #include "core/random.h"
-#include "core/sounds.h"
 #include "core/settings.h"
+#include "core/sounds.h"
 #include "gfx/display.h"
 #include "gfx/draw.h"
 #include "gfx/text.h"
@@ -19,7 +19,8 @@
 
 const std::array<std::int32_t, WEAPON_COUNT> WEAPON_PRICES = [] {
     std::array<std::int32_t, WEAPON_COUNT> prices{};
-    for (int w = 0; w < WEAPON_COUNT; ++w) prices[static_cast<std::size_t>(w)] = WEAPONS[static_cast<std::size_t>(w)].price;
+    for (int w = 0; w < WEAPON_COUNT; ++w)
+        prices[static_cast<std::size_t>(w)] = WEAPONS[static_cast<std::size_t>(w)].price;
     return prices;
 }();
 

@@ -26,7 +26,6 @@ constexpr float WORLD_RIGHT = 1596;
 constexpr float WORLD_TOP = -10000;
 constexpr float WORLD_BOTTOM = 788;
 
-
 // "Not enough array to put in a new creature."
 constexpr const char* POOL_FULL = "Не хватает массива для ввода нового гада";
 
@@ -121,7 +120,8 @@ void advanceRow(Projectile& p) {
     const FlightRow* program = flightPrograms[p.program];
     ++p.row;
     if (p.row >= FLIGHT_PROGRAM_ROWS || program[p.row].cmd == FLIGHT_END) p.row = 0;
-    if (program[p.row].cmd == STEP_JUMP_BACK) p.row = static_cast<std::uint16_t>(p.row - program[p.row].count);
+    if (program[p.row].cmd == STEP_JUMP_BACK)
+        p.row = static_cast<std::uint16_t>(p.row - program[p.row].count);
     if (p.row >= FLIGHT_PROGRAM_ROWS) p.row = 0;
     p.rowFramesLeft = static_cast<std::uint16_t>(program[p.row].count);
 }

@@ -32,14 +32,16 @@ constexpr WeaponSpec makeRow(const KindRow& v) {
 
 constexpr std::array<WeaponSpec, KIND_COUNT> makeTable() {
     std::array<WeaponSpec, KIND_COUNT> table{};
-    for (int w = 0; w < WEAPON_COUNT; ++w) table[static_cast<std::size_t>(kindOf(w))] = makeRow(WEAPONS[static_cast<std::size_t>(w)].kind);
+    for (int w = 0; w < WEAPON_COUNT; ++w)
+        table[static_cast<std::size_t>(kindOf(w))] = makeRow(WEAPONS[static_cast<std::size_t>(w)].kind);
     table[BOMBLET_KIND] = makeRow(BOMBLET_ROW);
     return table;
 }
 
 constexpr std::array<std::uint16_t, WEAPON_COUNT> makeIcons() {
     std::array<std::uint16_t, WEAPON_COUNT> icons{};
-    for (int w = 0; w < WEAPON_COUNT; ++w) icons[static_cast<std::size_t>(w)] = WEAPONS[static_cast<std::size_t>(w)].icon;
+    for (int w = 0; w < WEAPON_COUNT; ++w)
+        icons[static_cast<std::size_t>(w)] = WEAPONS[static_cast<std::size_t>(w)].icon;
     return icons;
 }
 
