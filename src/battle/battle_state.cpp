@@ -30,7 +30,7 @@ void resetTurnState() {
     directTargetSet.store(0, std::memory_order_relaxed);
     scrollX = scrollY = 0;
     cameraTargetX = cameraTargetY = 0;
-    selectedWeapon.store(0, std::memory_order_relaxed);
+    selectedWeapon.store(weapon::MISSILE, std::memory_order_relaxed);
     shotPower = 0;
     animCounters.powerBarImage = POWER_BAR_IMAGE;
     battleState.shotFired = 0;

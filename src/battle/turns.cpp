@@ -77,7 +77,7 @@ void handOver() {
     battleState.turnTimeLeft = TURN_TIME;
     battleState.shotFired = 0;
     directTargetSet.store(0);
-    selectedWeapon.store(0);
+    selectedWeapon.store(weapon::MISSILE);
     resetComputerSearch();
     if (players[currentPlayer].isComputer == 1) chooseComputerWeapon();
 }
