@@ -30,9 +30,9 @@ void resetTurnState() {
     directTargetSet = 0;
     scrollX = scrollY = 0;
     cameraTargetX = cameraTargetY = 0;
-    selectedWeapon = 0;
+    selectedWeapon = weapon::MISSILE;
     shotPower = 0;
-    animCounters.powerBarImage = 93;
+    animCounters.powerBarImage = POWER_BAR_IMAGE;
     battleState.shotFired = 0;
     // randScaled(n) names n itself once in 32768 draws, which is no player: it folds onto 0.
     const std::int32_t first = randScaled(numPlayers);
@@ -64,15 +64,16 @@ void resetBattleState() {
 
 void animationTick() {
     AnimCounters& a = animCounters;
-    // A screen starts the shop's run by setting 456; 455 is the resting value.
-    if (a.shopFrame > 455)
-        a.shopFrame = a.shopFrame >= 464 ? 455 : static_cast<std::int16_t>(a.shopFrame + 1);
-    cycle(a.thinkFrame, 450, 454);
-    cycle(a.flagFrame, 37, 46);
-    if (a.powerBarImage < 93) ++a.powerBarImage;
-    cycle(a.shieldFrame, 239, 248);
-    cycle(a.markerFrame, 347, 356);
-    cycle(a.crateFrame, 385, 404);
+    // A screen starts the NEXT button's run by setting NEXT_AT_REST + 1; NEXT_AT_REST is the resting value.
+    if (a.shopFrame > NEXT_AT_REST)
+        a.shopFrame =
+            a.shopFrame >= NEXT_LAST_FRAME ? NEXT_AT_REST : static_cast<std::int16_t>(a.shopFrame + 1);
+    cycle(a.thinkFrame, FIRST_THINK_IMAGE, LAST_THINK_IMAGE);
+    cycle(a.flagFrame, FIRST_BANNER_IMAGE, FIRST_BANNER_IMAGE + BANNER_FRAMES - 1);
+    if (a.powerBarImage < POWER_BAR_IMAGE) ++a.powerBarImage;
+    cycle(a.shieldFrame, FIRST_SHIELD_IMAGE, LAST_SHIELD_IMAGE);
+    cycle(a.markerFrame, FIRST_MARKER_IMAGE, LAST_MARKER_IMAGE);
+    cycle(a.crateFrame, FIRST_CRATE_IMAGE, FIRST_CRATE_IMAGE + CRATE_FRAMES - 1);
 
     BattleState& b = battleState;
     if (b.turnTimeLeft > 0) --b.turnTimeLeft;

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/pictures.h"
+
 constexpr std::int32_t BATTLE_TIME = 8000;  // ticks
 constexpr std::int32_t TURN_TIME = 500;     // ticks
 
@@ -16,7 +18,7 @@ struct BattleState {
     std::uint8_t frameThird = 0;
     // Read by the window thread's timer while a battle is being set up.
     std::atomic<std::int16_t> setupInProgress{0};
-    std::atomic<std::int16_t> waitImage{426};
+    std::atomic<std::int16_t> waitImage{FIRST_WAIT_IMAGE};
     std::atomic<std::int16_t> waitImageStep{1};
     std::uint16_t scenery = 0;
     std::int32_t levelIndex = 0;
@@ -27,13 +29,13 @@ extern BattleState battleState;
 
 // Image indices into raznoe, advanced by animationTick.
 struct AnimCounters {
-    std::int16_t flagFrame = 37;
-    std::int16_t thinkFrame = 450;
-    std::int16_t shieldFrame = 239;
-    std::int16_t markerFrame = 347;
-    std::int16_t crateFrame = 385;
-    std::int16_t shopFrame = 455;
-    std::int16_t powerBarImage = 93;
+    std::int16_t flagFrame = FIRST_BANNER_IMAGE;
+    std::int16_t thinkFrame = FIRST_THINK_IMAGE;
+    std::int16_t shieldFrame = FIRST_SHIELD_IMAGE;
+    std::int16_t markerFrame = FIRST_MARKER_IMAGE;
+    std::int16_t crateFrame = FIRST_CRATE_IMAGE;
+    std::int16_t shopFrame = NEXT_AT_REST;
+    std::int16_t powerBarImage = POWER_BAR_IMAGE;
 };
 
 extern AnimCounters animCounters;

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "battle/fortress.h"
 #include "battle/placement.h"
 #include "core/input.h"
 #include "core/player.h"
@@ -52,7 +53,7 @@ void edgeAxis(std::int16_t& speed, int cursor, int screenSize) {
 
 void cameraToPlayer() {
     const Player& p = players[currentPlayer];
-    cameraTargetX = static_cast<std::int16_t>(static_cast<int>(p.x) + 40);
+    cameraTargetX = static_cast<std::int16_t>(static_cast<int>(p.x) + LAUNCH_DX);
     cameraTargetY = static_cast<std::int16_t>(static_cast<int>(p.y) + 20);
 }
 

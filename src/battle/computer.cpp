@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "battle/battle_state.h"
+#include "battle/fortress.h"
 #include "battle/turns.h"
 #include "core/input.h"
 #include "core/player.h"
@@ -22,25 +23,16 @@ float aiVy = 0;
 
 namespace {
 
-using weapon::MISSILE;
-using weapon::SUPER_GRENADE;
-using weapon::HYPER_TUBE;
-using weapon::DEFENSE;
 using weapon::GIMLET;
+using weapon::MISSILE;
 
 constexpr int FORTRESS_WIDTH = 80;
 constexpr int FORTRESS_HEIGHT = 50;
-constexpr int FORTRESS_IMAGE = 9;  // + player index
 constexpr std::uint16_t TRIAL_DOT = 0xFFFF;
+constexpr std::int16_t FAST_SEARCH_SPEED = 7;
 
-// The weapon drawn for each run of randScaled(45) results; DEFENSE is conditional.
-struct WeightRow {
-    int last;  // the highest r of the run
-    int weapon;
-};
-constexpr WeightRow WEIGHT_TABLE[] = {{4, 1}, {14, 2}, {19, 3}, {24, 5}, {29, 8}, {33, 7}, {41, DEFENSE}};
-
-const WeaponSpec& weaponRow(int weapon) { return weaponSpecs[static_cast<std::size_t>(weapon + 1)]; }
+const WeaponSpec& weaponRow(int weapon) { return weaponSpecs[static_cast<std::size_t>(kindOf(weapon))]; }
+const WeaponRow& catalogueRow(int weapon) { return WEAPONS[static_cast<std::size_t>(weapon)]; }
 
 // The landscape as a locked picture: null when it cannot be read over the whole world.
 Surface* lockLandscape() {
@@ -60,7 +52,7 @@ bool hitsEnemyFortress(int shooter, float px, float py) {
               py < enemy.y + FORTRESS_HEIGHT))
             continue;
         if (PointOnImage(static_cast<std::int32_t>(px), static_cast<std::int32_t>(py),
-                         raznoe[FORTRESS_IMAGE + q], static_cast<std::int32_t>(enemy.x),
+                         raznoe[FORTRESS_PICTURE + q], static_cast<std::int32_t>(enemy.x),
                          static_cast<std::int32_t>(enemy.y)))
             return true;
     }
@@ -72,8 +64,8 @@ void scoreImpact(int shooter, float px, float py, float vx0, float vy0, int spee
     for (int q = 0; q < numPlayers && q < MAX_PLAYERS; ++q) {
         const Player& enemy = players[q];
         if (q == shooter || enemy.isDead != 0) continue;
-        const int dx = static_cast<int>(px - enemy.x - 40);
-        const int dy = static_cast<int>(py - enemy.y - 10);
+        const int dx = static_cast<int>(px - enemy.x - LAUNCH_DX);
+        const int dy = static_cast<int>(py - enemy.y - LAUNCH_DY);
         const float d = std::sqrt(static_cast<float>(dx * dx + dy * dy));
         if (d < aiBestMiss) {
             aiBestMiss = d;
@@ -88,8 +80,8 @@ void scoreImpact(int shooter, float px, float py, float vx0, float vy0, int spee
 bool flyTrial(const Surface& land, int shooter, float vx0, float vy0, const WeaponSpec& flight, float& px,
               float& py) {
     const Player& p = players[shooter];
-    px = p.x + 40;
-    py = p.y + 10;
+    px = p.x + LAUNCH_DX;
+    py = p.y + LAUNCH_DY;
     float vy = vy0;
     for (;;) {
         px += vx0;
@@ -116,18 +108,16 @@ void resetComputerSearch() {
 
 void chooseComputerWeapon() {
     const Player& p = players[currentPlayer < MAX_PLAYERS ? currentPlayer : 0];
+    // The weapon whose computerDraws hold the draw; MISSILE when none does.
     int weapon = MISSILE;
-    const int r = randScaled(45);
-    for (const WeightRow& row : WEIGHT_TABLE) {
-        if (r > row.last) continue;
-        weapon = row.weapon;
-        break;
-    }
+    const int r = randScaled(COMPUTER_DRAW_SCALE);
+    for (int w = 0; w < WEAPON_COUNT; ++w)
+        if (catalogueRow(w).computerDraws.has(r)) weapon = w;
     // A shield only when hurt and bare.
-    if (weapon == DEFENSE && !(p.damage > 1000 && p.shieldHits == 0)) weapon = MISSILE;
+    if (catalogueRow(weapon).raisesShield && !(p.damage > 1000 && p.shieldHits == 0)) weapon = MISSILE;
     if (p.ammo[weapon] == 0) weapon = MISSILE;
     selectedWeapon = static_cast<std::int16_t>(weapon);
-    if (weapon == SUPER_GRENADE || weapon == HYPER_TUBE) aiSpeedStep = 7;
+    if (catalogueRow(weapon).computerSearchesFast) aiSpeedStep = FAST_SEARCH_SPEED;
 }
 
 void searchShots(int speed) {
@@ -158,8 +148,8 @@ void computerTurnStep() {
         aiSpeedStep += 1;
     }
     // A special weapon that cannot come near anyone gives way to MISSILE, which must beat its best.
-    if (aiSpeedStep > weaponRow(weapon).maxSpeed && weapon != MISSILE && weapon != GIMLET &&
-        weapon != DEFENSE && aiBestMiss > 60.0f) {
+    if (aiSpeedStep > weaponRow(weapon).maxSpeed && !catalogueRow(weapon).computerKeeps &&
+        aiBestMiss > 60.0f) {
         weapon = MISSILE;
         selectedWeapon = MISSILE;
         aiSpeedStep = 4;

@@ -20,14 +20,6 @@ namespace {
 
 constexpr int MESSAGE_TICKS = 100;
 
-// Weapon crates: the weapon given for r = randScaled(50), by the upper end of r's range.
-struct WeaponOdds {
-    int lastR;
-    int weapon;
-};
-constexpr WeaponOdds WEAPON_CRATE_ODDS[] = {{5, 1},  {15, 2}, {20, 3}, {26, 4}, {28, 5},
-                                            {31, 6}, {36, 7}, {39, 8}, {50, 9}};
-
 // A new crate must not fall onto a fortress nor next to another crate's x (free slots count
 // with their cleared x of 0).
 bool crateSpotTaken(int slot) {
@@ -50,7 +42,7 @@ void clearCrates() {
     for (Crate& crate : crates) crate = Crate{};
 }
 
-int crateImage(const Crate& crate) { return animCounters.crateFrame + 20 * (crate.kind - 1); }
+int crateImage(const Crate& crate) { return animCounters.crateFrame + CRATE_FRAMES * (crate.kind - 1); }
 
 void spawnCrate() {
     if (randScaled(5000) >= 3) return;
@@ -86,11 +78,12 @@ void giveCrateReward(int kind) {
         std::snprintf(text, sizeof text, "%i$", amount);
         showRewardMessage(p, text);
     } else if (kind == 2) {
-        const int r = randScaled(50);
-        for (const WeaponOdds& odds : WEAPON_CRATE_ODDS) {
-            if (r > odds.lastR) continue;
-            ++p.ammo[odds.weapon];
-            showRewardMessage(p, weaponNames[odds.weapon].c_str());
+        // The weapon whose crateDraws hold the draw.
+        const int r = randScaled(CRATE_DRAW_SCALE);
+        for (int w = 0; w < WEAPON_COUNT; ++w) {
+            if (!WEAPONS[static_cast<std::size_t>(w)].crateDraws.has(r)) continue;
+            ++p.ammo[w];
+            showRewardMessage(p, weaponNames[static_cast<std::size_t>(w)].c_str());
             break;
         }
     }

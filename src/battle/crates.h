@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "core/pictures.h"
+
 struct Crate {
     float x = 0;  // left edge
     float y = 0;  // top edge
@@ -11,7 +13,6 @@ struct Crate {
 };
 
 constexpr int MAX_CRATES = 20;
-constexpr int CRATE_PROBE_IMAGE = 425;
 extern Crate crates[MAX_CRATES];
 
 void clearCrates();

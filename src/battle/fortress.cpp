@@ -6,6 +6,7 @@
 #include "core/player.h"
 #include "core/random.h"
 #include "core/settings.h"
+#include "core/sounds.h"
 #include "gfx/draw.h"
 #include "gfx/overlap.h"
 #include "world/landscape.h"
@@ -17,7 +18,6 @@ namespace {
 constexpr int GROUND_PROBE_DY = 44;
 constexpr float FALL_STEP = 0.2f;
 constexpr float FALL_RESTART = 15.0f;
-constexpr int DESTRUCTION_SOUND = 22;
 
 }  // namespace
 

@@ -2,11 +2,11 @@
 // the destroyed ones.
 #pragma once
 
-constexpr int FORTRESS_IMAGE = 2;       // the intact picture
-constexpr int FORTRESS_BACK_IMAGE = 3;  // drawn behind every fortress
-constexpr int FORTRESS_TOP_PROBE = 4;
-constexpr int FORTRESS_GROUND_PROBE = 5;  // 5..8
-constexpr int FORTRESS_PICTURE = 9;       // 9 + player: the picture explosions erase
+#include "core/pictures.h"
+
+// Where shots leave a fortress and where the computer aims at one: this point of the picture.
+constexpr int LAUNCH_DX = 40;
+constexpr int LAUNCH_DY = 10;
 constexpr int DESTROYING_DAMAGE = 2500;
 
 // Builds the battle's landscape and places the fortress of every player taking part.

@@ -16,9 +16,6 @@
 
 namespace {
 
-constexpr int GROUND_DEFENSE_KIND = 8;
-constexpr int GIMLET_KIND = 10;
-
 // The picture a pass tests with, fixed at the start of the pass even when a test explodes it.
 struct Probe {
     const ImageEntry& image;
@@ -36,7 +33,7 @@ void explode(Projectile& p) {
     p.imageBase = weaponSpecs[p.kind].explosionImage;
 }
 
-bool passesEverything(const Projectile& p) { return p.kind == GROUND_DEFENSE_KIND || p.kind == GIMLET_KIND; }
+bool passesEverything(const Projectile& p) { return weaponSpecs[p.kind].passesFortresses; }
 
 // The shield and fortress tests against player i; the fortress of the player on turn is spared
 // while `spareShooter`.

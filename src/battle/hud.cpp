@@ -22,7 +22,6 @@ constexpr Rgb PLAYER_COLOURS[MAX_PLAYERS] = {{60, 0, 0}, {0, 0, 60}, {60, 60, 60
 
 constexpr std::uint32_t TEXT_SHADOW = 0x00000F;  // red 15: almost black
 constexpr std::uint32_t TEXT_WHITE = 0xFFFFFF;
-constexpr int POWER_BAR_EMPTY = 103;
 
 }  // namespace
 
@@ -49,14 +48,15 @@ void drawWeaponBar() {
     const Player& p = players[currentPlayer];
     const std::uint32_t colour = playerColourPixel(p.colour);
     const int h = screenHeight;
-    FillRect(backBuffer, colour, {11, h - 29, 249, h - 7});
+    FillRect(backBuffer, colour, {11, h - 29, weaponSlotX(WEAPON_COUNT) - 1, h - 7});
     const int selected = selectedWeapon;
     for (int k = 0; k < WEAPON_COUNT; ++k) {
-        DrawImage(backBuffer, raznoe[WEAPON_SLOT_IMAGE], 24 * k + 10, h - 30);
-        if (k == selected) FillRect(backBuffer, colour, {24 * k + 15, h - 25, 24 * k + 29, h - 11});
+        const int x = weaponSlotX(k);
+        DrawImage(backBuffer, raznoe[WEAPON_SLOT_IMAGE], x, h - WEAPON_BAR_RISE);
+        if (k == selected) FillRect(backBuffer, colour, {x + 5, h - 25, x + 19, h - 11});
         if (p.ammo[k] == 0) continue;
         const ImageEntry& icon = raznoe[WEAPON_ICONS[k]];
-        DrawImage(backBuffer, icon, 24 * k + 22 - icon.width / 2, h - 18 - icon.height / 2);
+        DrawImage(backBuffer, icon, x + 12 - icon.width / 2, h - 18 - icon.height / 2);
     }
 }
 

@@ -3,7 +3,12 @@
 
 #include <cstdint>
 
-constexpr int WEAPON_SLOT_IMAGE = 104;
+#include "core/pictures.h"
+
+// The weapon bar: slot k's WEAPON_SLOT_IMAGE stands at (weaponSlotX(k), screen height - WEAPON_BAR_RISE).
+constexpr int WEAPON_SLOT_STEP = 24;
+constexpr int WEAPON_BAR_RISE = 30;
+constexpr int weaponSlotX(int k) { return WEAPON_SLOT_STEP * k + 10; }
 
 // PackColor of a player's colour, components of 60 passed as they stand.
 std::uint32_t playerColourPixel(int colour);

@@ -113,8 +113,8 @@ FortressSpot fallbackSpot(const Context& c, const std::vector<FortressSpot>& spo
 
 FortressProbes gameFortressProbes() {
     FortressProbes probes;
-    probes.top = &raznoe[4];
-    for (int k = 0; k < 4; ++k) probes.ground[k] = &raznoe[5 + k];
+    probes.top = &raznoe[FORTRESS_TOP_PROBE];
+    for (int k = 0; k < FORTRESS_GROUND_PROBES; ++k) probes.ground[k] = &raznoe[FORTRESS_GROUND_PROBE + k];
     return probes;
 }
 

@@ -22,7 +22,6 @@
 namespace {
 
 constexpr int THINK_ICON_DX = 30;
-constexpr int CURSOR_IMAGE = 14;
 
 // World-space drawing: clipped to the screen, shifted by the camera.
 void drawWorld(int image, int worldX, int worldY) {
@@ -86,6 +85,6 @@ void drawBattleScene() {
     drawPowerBar();
     drawWeaponBar();
     drawHudTexts();
-    const ImageEntry& cursor = raznoe[CURSOR_IMAGE];
+    const ImageEntry& cursor = raznoe[POINTER_IMAGE];
     DrawImageClipped(backBuffer, cursor, pointer().x - cursor.width / 2, pointer().y - cursor.height / 2);
 }

@@ -6,9 +6,12 @@
 #include "battle/battle_state.h"
 #include "battle/camera.h"
 #include "battle/computer.h"
+#include "battle/fortress.h"
+#include "battle/hud.h"
 #include "core/input.h"
 #include "core/player.h"
 #include "core/settings.h"
+#include "core/sounds.h"
 #include "gfx/images.h"
 #include "gfx/overlap.h"
 #include "weapons/flight_program.h"
@@ -21,11 +24,6 @@ float directTargetY = 0;
 namespace {
 
 using weapon::DIRECT_MISSILE;
-using weapon::DEFENSE;
-constexpr int CURSOR_PROBE_IMAGE = 15;
-constexpr int SLOT_IMAGE = 104;
-constexpr int DIRECT_TARGET_ROW = 1;
-constexpr int SHIELD_SOUND = 11;
 constexpr std::int16_t SHIELD_HITS = 3;
 constexpr int LAUNCH_GRACE_TICKS = 10;
 constexpr std::int16_t TURN_END_PAUSE = 50;
@@ -34,8 +32,8 @@ Player& shooter() { return players[currentPlayer]; }
 
 void chooseSlotUnderCursor(const Player& p) {
     for (int k = 0; k < WEAPON_COUNT; ++k) {
-        if (!ImagesOverlap(raznoe[CURSOR_PROBE_IMAGE], pointer().x - 4, pointer().y - 4, raznoe[SLOT_IMAGE],
-                           24 * k + 10, screenHeight - 30))
+        if (!ImagesOverlap(raznoe[POINTER_HIT_IMAGE], pointer().x - 4, pointer().y - 4,
+                           raznoe[WEAPON_SLOT_IMAGE], weaponSlotX(k), screenHeight - WEAPON_BAR_RISE))
             continue;
         if (p.ammo[k] > 0) selectedWeapon = static_cast<std::int16_t>(k);
         takeButton();
@@ -45,19 +43,19 @@ void chooseSlotUnderCursor(const Player& p) {
 void markDirectTarget() {
     directTargetX = static_cast<float>(pointer().x + scrollX);
     directTargetY = static_cast<float>(pointer().y + scrollY);
-    flightPrograms[DIRECT_MISSILE][DIRECT_TARGET_ROW].p1 = directTargetX;
-    flightPrograms[DIRECT_MISSILE][DIRECT_TARGET_ROW].p2 = directTargetY;
+    homingTargetX = directTargetX;
+    homingTargetY = directTargetY;
     directTargetSet = 1;
     takeButton();
 }
 
 // The launch speed the charged power stands for, toward the cursor.
 void fireAtCursor(const Player& p) {
-    const WeaponSpec& kindRow = weaponSpecs[selectedWeapon + 1];
+    const WeaponSpec& kindRow = weaponSpecs[kindOf(selectedWeapon)];
     const int divisor = static_cast<int>(100.0 / kindRow.maxSpeed);
     const int speed = shotPower / divisor;
-    float dx = static_cast<float>(pointer().x + scrollX) - (p.x + 40);
-    const float dy = static_cast<float>(pointer().y + scrollY) - (p.y + 10);
+    float dx = static_cast<float>(pointer().x + scrollX) - (p.x + LAUNCH_DX);
+    const float dy = static_cast<float>(pointer().y + scrollY) - (p.y + LAUNCH_DY);
     if (dx == 0) dx = 1e-9f;  // straight up or down
     float angle = static_cast<float>(std::atan(dy / dx));
     if (dx < 0) angle += PI_APPROX;
@@ -79,7 +77,7 @@ void handOver() {
     battleState.turnTimeLeft = TURN_TIME;
     battleState.shotFired = 0;
     directTargetSet = 0;
-    selectedWeapon = 0;
+    selectedWeapon = weapon::MISSILE;
     resetComputerSearch();
     if (players[currentPlayer].isComputer == 1) chooseComputerWeapon();
 }
@@ -102,8 +100,8 @@ void humanTurnStep() {
 void launchShot(float vx, float vy) {
     Player& p = shooter();
     const int weapon = selectedWeapon;
-    if (weapon != DEFENSE) {
-        spawnProjectile(weapon + 1, weapon, p.x + 40, p.y + 10, vx, vy, LAUNCH_GRACE_TICKS);
+    if (!WEAPONS[static_cast<std::size_t>(weapon)].raisesShield) {
+        spawnProjectile(kindOf(weapon), weapon, p.x + LAUNCH_DX, p.y + LAUNCH_DY, vx, vy, LAUNCH_GRACE_TICKS);
     } else {
         p.shieldHits = SHIELD_HITS;
         playSoundEffect(SHIELD_SOUND);

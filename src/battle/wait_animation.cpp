@@ -9,10 +9,6 @@
 
 namespace {
 
-constexpr std::int16_t FIRST_WAIT_IMAGE = 426;
-constexpr std::int16_t LAST_WAIT_IMAGE = 436;
-constexpr int WAIT_PICTURE = 437;
-
 // Held by a timer call while it draws and flips, and by the game thread while it hands the display
 // buffers over in either direction.
 std::mutex displayHandOver;

@@ -6,6 +6,7 @@
 #include "core/error_box.h"
 #include "core/random.h"
 #include "core/settings.h"
+#include "core/sounds.h"
 #include "gfx/display.h"
 #include "gfx/draw.h"
 #include "world/landscape.h"
@@ -25,10 +26,7 @@ Cloud clouds[MAX_CLOUDS];
 
 namespace {
 
-constexpr int RAIN_SOUND = 23;
-constexpr int SNOW_SOUND = 24;
-constexpr int THUNDER_SOUND = 25;
-constexpr int FIRST_CLOUD_IMAGE[3] = {0, 473, 484};
+constexpr int FIRST_CLOUD_IMAGE[3] = {0, LIGHT_CLOUD_IMAGE, DARK_CLOUD_IMAGE};
 
 struct DropLayer {
     Drop* drops;
@@ -99,9 +97,10 @@ std::uint32_t shade(int r, int g, int b) {
 
 // The drop pictures of the current weather: front, back.
 int dropImage(bool front) {
-    if (precipitation == 2) return front ? 471 : 472;
-    if (windDirection == 1) return front ? 469 : 470;
-    return front ? 467 : 468;
+    const int first = precipitation == 2   ? SNOW_FRONT_IMAGE
+                      : windDirection == 1 ? RAIN_WIND_FRONT_IMAGE
+                                           : RAIN_FRONT_IMAGE;
+    return front ? first : first + 1;
 }
 
 void drawDrops(const Drop* drops, bool front) {

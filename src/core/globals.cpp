@@ -1,8 +1,11 @@
 #include "core/globals.h"
 
 std::string textScratch;
-const std::array<std::string, WEAPON_COUNT> weaponNames{
-    "MISSILE",    "BIG MISSILE", "GRENADE",        "SUPER GRENADE", "DIRECT MISSILE",
-    "HYPER TUBE", "DEFENSE",     "GROUND DEFENSE", "BALL GRENADE",  "GIMLET"};
+const std::array<std::string, WEAPON_COUNT> weaponNames = [] {
+    std::array<std::string, WEAPON_COUNT> names;
+    for (int w = 0; w < WEAPON_COUNT; ++w)
+        names[static_cast<std::size_t>(w)] = WEAPONS[static_cast<std::size_t>(w)].name;
+    return names;
+}();
 const std::array<std::string, 3> itemSpriteFiles{"it1.spr", "it2.spr", "it3.spr"};
 std::string message;

@@ -8,14 +8,15 @@ platform::Point cursorPos;
 
 namespace {
 
-constexpr int DEFENSE_WEAPON = 6;
+// The digit keys in the keyboard's order ask for the weapons in theirs: '1' for weapon 0 .. '0' for
+// weapon 9, as far as there are weapons; keypad digits are other codes.
+constexpr char DIGIT_KEYS[] = "1234567890";
 constexpr std::int32_t KEY_YES = 'Y';
 constexpr std::int32_t KEY_NO = 'N';
 
-// Keys '1'..'9' ask for weapons 0..8 and '0' for weapon 9; keypad digits are other codes.
 int weaponOfDigitKey(std::int32_t key) {
-    if (key == '0') return 9;
-    if (key >= '1' && key <= '9') return key - '1';
+    for (int w = 0; w < WEAPON_COUNT && DIGIT_KEYS[w] != 0; ++w)
+        if (key == DIGIT_KEYS[w]) return w;
     return -1;
 }
 
@@ -66,7 +67,7 @@ void chooseWeapon(int weapon) {
     const bool known = currentPlayer < MAX_PLAYERS && weapon >= 0 && weapon < WEAPON_COUNT;
     const Player& p = players[known ? currentPlayer : 0];
     const bool accepted = known && p.ammo[weapon] != 0 && p.isComputer == 0 && shotPower == 0 &&
-                          (weapon != DEFENSE_WEAPON || p.shieldHits == 0);
+                          (!WEAPONS[static_cast<std::size_t>(weapon)].raisesShield || p.shieldHits == 0);
     if (accepted) selectedWeapon = static_cast<std::int16_t>(weapon);
     directTargetSet = 0;
 }

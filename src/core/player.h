@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string>
 
-constexpr std::int16_t UNLIMITED_AMMO = 10000;
+#include "core/weapons.h"
+
 constexpr int MAX_PLAYERS = 5;
-constexpr int WEAPON_COUNT = 10;
 
 struct Player {
     float x = 0;          // world x of the fortress picture's left edge

@@ -12,9 +12,6 @@ constexpr int WORLD_HEIGHT = 768;
 constexpr int TEXTURE_WIDTH = 1024;
 constexpr int TEXTURE_HEIGHT = 768;
 
-constexpr int PANEL_FRAME = 444;
-constexpr int PANEL_TILE = 449;
-constexpr int PANEL_TEXTURE = 465;
 constexpr int CORNER = 15;
 constexpr int TILE_STEP_X = 378;
 constexpr int TILE_STEP_Y = 256;

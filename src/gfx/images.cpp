@@ -29,7 +29,8 @@ Memory allVideo(int) { return Memory::Video; }
 // or scaled to the screen; every other image, including the canvases read back pixel by pixel,
 // stays in system memory.
 Memory smallPlacement(int index) {
-    return index == 0 || index == 441 || (index >= 467 && index <= 494) ? Memory::Video : Memory::System;
+    const bool weather = index >= RAIN_FRONT_IMAGE && index < DARK_CLOUD_IMAGE + CLOUD_FRAMES;
+    return index == STARTUP_IMAGE || index == SHOP_BACKGROUND || weather ? Memory::Video : Memory::System;
 }
 
 enum class Entries { All, VideoOnly };
@@ -38,7 +39,6 @@ constexpr int TILE_COLUMNS = 6;
 constexpr int TILE_ROWS = 4;
 constexpr int TILE_WIDTH = 256;
 constexpr int TILE_HEIGHT = 192;
-constexpr int LANDSCAPE = 1;
 
 ImageEntry* allocateTable(std::unique_ptr<ImageEntry[]>& owner, int size, const char* failure) {
     owner.reset(new (std::nothrow) ImageEntry[size]);
@@ -126,7 +126,7 @@ void ReloadVideoImages() {
         for (int column = 0; column < TILE_COLUMNS; ++column) {
             Surface* tile = fon[row * TILE_COLUMNS + column].surface.get();
             FillSurface(tile, 0);
-            DrawImagePart(tile, raznoe[LANDSCAPE], 0, 0, column * TILE_WIDTH, row * TILE_HEIGHT,
+            DrawImagePart(tile, raznoe[LANDSCAPE_IMAGE], 0, 0, column * TILE_WIDTH, row * TILE_HEIGHT,
                           (column + 1) * TILE_WIDTH, (row + 1) * TILE_HEIGHT);
         }
     }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "core/pictures.h"
 #include "gfx/surface.h"
 
 struct ImageEntry {

@@ -80,5 +80,6 @@ void RestoreLostSurfaces() {
     ReloadVideoImages();
     p.sleep(100);
     p.clipCursor(clipRect());
-    if (raznoe && raznoe[0].surface) DrawPanel(raznoe[0].surface.get(), 0, 0, 610, 450);
+    if (raznoe && raznoe[STARTUP_IMAGE].surface)
+        DrawPanel(raznoe[STARTUP_IMAGE].surface.get(), 0, 0, 610, 450);
 }

@@ -4,6 +4,7 @@
 #include "battle/weather.h"
 #include "core/input.h"
 #include "core/settings.h"
+#include "core/sounds.h"
 #include "gfx/display.h"
 #include "gfx/draw.h"
 #include "gfx/text.h"
@@ -13,7 +14,6 @@
 namespace {
 
 constexpr int FROM_BATTLE = 1;
-constexpr int CLICK_SOUND = 18;
 
 void drawQuestion(int mode) {
     const int w = screenWidth;

@@ -18,10 +18,6 @@
 
 namespace {
 
-constexpr int STARTUP_IMAGE = 0;
-constexpr int PRESS_A_KEY_IMAGE = 466;
-constexpr int MENU_BACKGROUND_IMAGE = 384;
-constexpr int FIRST_MENU_ITEM_IMAGE = 446;
 constexpr int MENU_ITEM_COUNT = 3;
 constexpr int MENU_ITEM_STEP = 50;
 constexpr std::int16_t MENU_NEW_GAME = 0;

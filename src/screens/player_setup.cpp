@@ -19,11 +19,7 @@ std::int32_t setupDone = 0;
 namespace {
 
 constexpr int COLOUR_COUNT = 5;
-constexpr int COLOUR_BUTTON_IMAGE = 2;
-constexpr int HUMAN_BUTTON_IMAGE = 439;  // the computer's is the one before it
-constexpr int PLAY_BUTTON_IMAGE = 440;
-constexpr std::int16_t NEXT_BUTTON_AT_REST = 455;
-constexpr int BANNER_FRAMES_PER_COLOUR = 10;
+constexpr int COLOUR_BUTTON_IMAGE = FORTRESS_IMAGE;
 constexpr std::uint32_t SHADOW = 0x00000F;
 constexpr std::uint32_t BUTTON_TEXT = 0x000FFF;
 
@@ -62,9 +58,8 @@ void drawSetupScreen() {
     const int t = h / 10;
     Player& p = players[numPlayers - 1];
 
-    StretchImage(backBuffer, raznoe[0].surface.get());
-    DrawImage(backBuffer, raznoe[animCounters.flagFrame + BANNER_FRAMES_PER_COLOUR * p.colour], w / 2 + 20,
-              2 * t - 40);
+    StretchImage(backBuffer, raznoe[STARTUP_IMAGE].surface.get());
+    DrawImage(backBuffer, raznoe[animCounters.flagFrame + BANNER_FRAMES * p.colour], w / 2 + 20, 2 * t - 40);
 
     const ImageEntry& colourButton = raznoe[COLOUR_BUTTON_IMAGE];
     DrawImage(backBuffer, colourButton, w / 2 - 40, 2 * t);
@@ -73,6 +68,7 @@ void drawSetupScreen() {
     drawShadowedText(w / 2, 2 * t + 55, "YOUR NAME:", SHADOW, 0x0FFFFF);
     drawShadowedText(w / 2, 2 * t + 55 + fontHeight, p.name, SHADOW, 0xFFFFFF);
 
+    // COMPUTER_BUTTON_IMAGE is the one before HUMAN_BUTTON_IMAGE.
     const ImageEntry& roleButton = raznoe[HUMAN_BUTTON_IMAGE - p.isComputer];
     DrawImage(backBuffer, roleButton, w / 2 - 20, 6 * t);
     if (takeClickOn(roleButton, w / 2 - 20, 6 * t)) p.isComputer = p.isComputer == 0 ? 1 : 0;
@@ -91,9 +87,9 @@ void drawSetupScreen() {
         const int x = 3 * (w / 4) - 20;
         DrawImage(backBuffer, nextButton, x, 9 * t - 5);
         // While the button's animation runs it takes no click.
-        if (frame == NEXT_BUTTON_AT_REST && takeClickOn(nextButton, x, 9 * t - 5)) {
+        if (frame == NEXT_AT_REST && takeClickOn(nextButton, x, 9 * t - 5)) {
             ++numPlayers;
-            frame = NEXT_BUTTON_AT_REST + 1;
+            frame = NEXT_AT_REST + 1;
             stepPlayerColour(numPlayers - 1);
         }
         drawShadowedText(3 * (w / 4), 9 * t - fontHeight - 5, "NEXT OPPONENT", SHADOW, BUTTON_TEXT);
@@ -128,7 +124,7 @@ int playerSetup() {
     resetAnimCounters();
     BuildPanelTexture();
     // The start-up picture's entry becomes this screen's canvas.
-    DrawPanel(raznoe[0].surface.get(), 0, 0, 610, 450);
+    DrawPanel(raznoe[STARTUP_IMAGE].surface.get(), 0, 0, 610, 450);
 
     // The set-up ticks before it draws.
     static constexpr ScreenPiece FRAME[] = {

@@ -19,9 +19,6 @@ void clearForGame(Player& p, int index) {
     p.wins = 0;
 }
 
-// A new game's stock: MISSILE without limit, one GRENADE, one GROUND DEFENSE, ten GIMLETs.
-constexpr std::int16_t NEW_GAME_AMMO[WEAPON_COUNT] = {UNLIMITED_AMMO, 0, 1, 0, 0, 0, 0, 1, 0, 10};
-
 }  // namespace
 
 void initPlayers() {
@@ -30,7 +27,7 @@ void initPlayers() {
         clearForGame(p, i);
         p.isComputer = 0;
         for (std::int16_t& stock : p.ammo) stock = 0;
-        p.ammo[0] = UNLIMITED_AMMO;
+        p.ammo[weapon::MISSILE] = UNLIMITED_AMMO;
         p.name = "NONAME 0" + std::to_string(i + 1);
     }
 }
@@ -39,6 +36,6 @@ void newGameReset() {
     for (int i = 0; i < MAX_PLAYERS; ++i) {
         Player& p = players[i];
         clearForGame(p, i);
-        for (int w = 0; w < WEAPON_COUNT; ++w) p.ammo[w] = NEW_GAME_AMMO[w];
+        for (int w = 0; w < WEAPON_COUNT; ++w) p.ammo[w] = WEAPONS[static_cast<std::size_t>(w)].startAmmo;
     }
 }

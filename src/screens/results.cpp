@@ -19,7 +19,6 @@
 namespace {
 
 constexpr int HOLD_FRAMES = 100;
-constexpr int SOUND_RESULTS = 6;
 constexpr std::uint32_t SHADOW = 0x0F0F0F;
 constexpr std::uint32_t GREEN = 0x0FFF0F;
 constexpr std::uint32_t SURVIVOR = 0x000FFF;

@@ -5,13 +5,11 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/pictures.h"
+#include "core/sounds.h"
 #include "gfx/images.h"
 
-constexpr int POINTER_IMAGE = 14;
-constexpr int POINTER_HIT_IMAGE = 15;
-// The menu's hover sound, and the click of every button and key the screens take.
-constexpr int HOVER_SOUND = 17;
-constexpr int CLICK_SOUND = 18;
+// The menu plays HOVER_SOUND; every button and key the screens take plays CLICK_SOUND.
 
 // The pointer picture centred on the pointer, clipped to the screen.
 void drawPointer();

@@ -9,6 +9,7 @@
 #include "core/input.h"
 #include "core/random.h"
 #include "core/settings.h"
+#include "core/sounds.h"
 #include "gfx/display.h"
 #include "gfx/draw.h"
 #include "gfx/text.h"
@@ -17,10 +18,20 @@
 #include "screens/screens.h"
 #include "weapons/weapon_specs.h"
 
-const std::array<std::int32_t, WEAPON_COUNT> WEAPON_PRICES = {0,    1400, 450, 1900, 1000,
-                                                              2300, 1200, 900, 1500, 250};
+const std::array<std::int32_t, WEAPON_COUNT> WEAPON_PRICES = [] {
+    std::array<std::int32_t, WEAPON_COUNT> prices{};
+    for (int w = 0; w < WEAPON_COUNT; ++w)
+        prices[static_cast<std::size_t>(w)] = WEAPONS[static_cast<std::size_t>(w)].price;
+    return prices;
+}();
 
-std::uint16_t shopChoice = 1;
+namespace {
+// The shelf holds every weapon but MISSILE, which is never sold.
+constexpr int FIRST_ON_SHELF = weapon::MISSILE + 1;
+constexpr int SHELF_SLOTS = WEAPON_COUNT - FIRST_ON_SHELF;
+}  // namespace
+
+std::uint16_t shopChoice = FIRST_ON_SHELF;
 std::int32_t shopDelay = 0;
 
 namespace {
@@ -35,19 +46,12 @@ constexpr std::int32_t LEAST_SPEND = 400;
 constexpr int BUY_DELAY = 50;
 constexpr int HANDOVER_DELAY = 100;
 
-constexpr int SHOP_BACKGROUND = 441;
-constexpr int SLOT_IMAGE = 442;
-constexpr int SELECTED_SLOT_IMAGE = 443;
-constexpr int BANNER_POLE_IMAGE = 2;
-constexpr std::int16_t NEXT_AT_REST = 455;
-
-constexpr int SOUND_BUY = 2;
-
 // Where the screen's buttons lie, from the display size.
 struct ShopLayout {
     int w, h, t, f;
-    int slotLeft() const { return w / 2 - static_cast<int>((w / 10) * 4.5); }
-    int slotX(int weapon) const { return slotLeft() + (weapon - 1) * (w / 10); }
+    // The screen has room for ten slots a row.
+    int slotLeft() const { return w / 2 - static_cast<int>((w / 10) * (SHELF_SLOTS / 2.0)); }
+    int slotX(int weapon) const { return slotLeft() + (weapon - FIRST_ON_SHELF) * (w / 10); }
     int slotY() const { return 7 * t - 20; }
     int buyX() const { return w / 2 - 12; }
     int buyY() const { return 9 * t; }
@@ -106,10 +110,10 @@ int computerPurchase(const Player& p) {
         if (WEAPON_PRICES[GIMLET] <= m && p.ammo[GIMLET] < GIMLET_STOCK) return GIMLET;
         if (WEAPON_PRICES[DEFENSE] <= m && p.ammo[DEFENSE] == 0) return DEFENSE;
         if (WEAPON_PRICES[GROUND_DEFENSE] <= m && p.ammo[GROUND_DEFENSE] == 0) return GROUND_DEFENSE;
-        int c = randScaled(9) + 1;
-        while (c == BIG_MISSILE) c = randScaled(9) + 1;
+        int c = randScaled(SHELF_SLOTS) + FIRST_ON_SHELF;
+        while (c == BIG_MISSILE) c = randScaled(SHELF_SLOTS) + FIRST_ON_SHELF;
         if (c == DIRECT_MISSILE) c = BIG_MISSILE;
-        // 10 comes only from rand() = 32767 and names no weapon: it counts as too dear.
+        // WEAPON_COUNT comes only from rand() = 32767 and names no weapon: it counts as too dear.
         if (c < WEAPON_COUNT && WEAPON_PRICES[static_cast<std::size_t>(c)] <= m) return c;
     }
 }
@@ -121,10 +125,10 @@ void drawShopScreen() {
     const Player& p = shopper();
     StretchImage(backBuffer, image(SHOP_BACKGROUND).surface.get());
 
-    for (int i = 1; i < WEAPON_COUNT; ++i) {
+    for (int i = FIRST_ON_SHELF; i < WEAPON_COUNT; ++i) {
         const int x = l.slotX(i);
         const int y = l.slotY();
-        DrawImage(backBuffer, image(shopChoice == i ? SELECTED_SLOT_IMAGE : SLOT_IMAGE), x, y);
+        DrawImage(backBuffer, image(shopChoice == i ? SELECTED_SLOT_IMAGE : SHOP_SLOT_IMAGE), x, y);
         drawCentred(image(WEAPON_ICONS[static_cast<std::size_t>(i)]), x + 17, y + 17);
         const std::string& count = format("%i", p.ammo[i]);
         DrawTextCentered(x + 17, y + 35, count, 0x00000F);
@@ -138,8 +142,8 @@ void drawShopScreen() {
                         WEAPON_PRICES[static_cast<std::size_t>(choice)]),
                  0x00BFBF, 0xFFFFFF, true);
 
-    DrawImage(backBuffer, image(animCounters.flagFrame + 10 * p.colour), l.w / 18 + 60, l.t - 20);
-    DrawImage(backBuffer, image(BANNER_POLE_IMAGE), l.w / 18, l.t + 20);
+    DrawImage(backBuffer, image(animCounters.flagFrame + BANNER_FRAMES * p.colour), l.w / 18 + 60, l.t - 20);
+    DrawImage(backBuffer, image(FORTRESS_IMAGE), l.w / 18, l.t + 20);
     if (p.isComputer != 0) DrawImage(backBuffer, image(animCounters.thinkFrame), l.w / 18 + 30, l.t + 5);
 
     shadowedText(l.w / 18 + 40, l.nextY() - l.f, "NEXT", 0x00000F, 0x000FFF, false);
@@ -154,8 +158,8 @@ void drawShopScreen() {
 void humanShopStep() {
     const ShopLayout l = layout();
     Player& p = shopper();
-    for (int i = 1; i < WEAPON_COUNT; ++i) {
-        if (!clicked(image(SLOT_IMAGE), l.slotX(i), l.slotY())) continue;
+    for (int i = FIRST_ON_SHELF; i < WEAPON_COUNT; ++i) {
+        if (!clicked(image(SHOP_SLOT_IMAGE), l.slotX(i), l.slotY())) continue;
         shopChoice = static_cast<std::uint16_t>(i);
         takeButton();
         playSoundEffect(CLICK_SOUND);
@@ -190,7 +194,7 @@ void computerShopStep() {
 int shopRound() {
     soundSystem.PlayMusic("tan.xm");
     resetAnimCounters();
-    shopChoice = 1;
+    shopChoice = FIRST_ON_SHELF;
     currentPlayer = 0;
     shopDelay = 0;
     // The shop reads the pointer, draws and steps before it ticks.

@@ -9,7 +9,7 @@
 // By weapon index; weapon 0 (MISSILE) is never sold.
 extern const std::array<std::int32_t, WEAPON_COUNT> WEAPON_PRICES;
 
-extern std::uint16_t shopChoice;  // 1..9
+extern std::uint16_t shopChoice;  // a weapon on the shelf: 1..WEAPON_COUNT - 1
 extern std::int32_t shopDelay;    // frames the computer buyer waits
 
 void drawShopScreen();

@@ -12,10 +12,6 @@
 
 namespace {
 
-constexpr int GROUND_DEFENSE_KIND = 8;
-constexpr int GIMLET_KIND = 10;
-constexpr int FIRST_FORTRESS_IMAGE = 9;
-
 // The explosion's last picture cut out of every fortress it covers, the shooter's own included;
 // whatever it erases is damage to the owner and money for the player on turn.
 void damageFortresses(int x, int y, const ImageEntry& shape) {
@@ -24,7 +20,7 @@ void damageFortresses(int x, int y, const ImageEntry& shape) {
     for (int i = 0; i < numPlayers && i < MAX_PLAYERS; ++i) {
         Player& owner = players[i];
         const auto erased =
-            static_cast<std::int16_t>(EraseOverlap(shape, left, top, raznoe[FIRST_FORTRESS_IMAGE + i],
+            static_cast<std::int16_t>(EraseOverlap(shape, left, top, raznoe[FORTRESS_PICTURE + i],
                                                    static_cast<int>(owner.x), static_cast<int>(owner.y)));
         players[currentPlayer].money += erased;
         owner.damage = static_cast<std::int16_t>(owner.damage + erased);
@@ -41,14 +37,16 @@ void stampWall(const Projectile& p, const ImageEntry& wall) {
 
 }  // namespace
 
-int craterRadius(int explosionPicture) { return 10 - static_cast<int>((explosionPicture - 17) * -2.25); }
+int craterRadius(int explosionPicture) {
+    return 10 - static_cast<int>((explosionPicture - (FIRST_EXPLOSION_IMAGE + 1)) * -2.25);
+}
 
 void finishExplosion(Projectile& p) {
     const WeaponSpec& kindRow = weaponSpecs[p.kind];
     if (kindRow.stampsImage == 1) {
         stampWall(p, raznoe[kindRow.explosionImage + p.frame]);
     } else {
-        if (p.kind != GROUND_DEFENSE_KIND && p.kind != GIMLET_KIND)
+        if (!kindRow.passesFortresses)
             damageFortresses(static_cast<int>(p.x), static_cast<int>(p.y),
                              raznoe[kindRow.explosionImage + p.frame - 1]);
         // Each further crater steps one velocity on and is a little smaller.

@@ -26,12 +26,6 @@ constexpr float WORLD_RIGHT = 1596;
 constexpr float WORLD_TOP = -10000;
 constexpr float WORLD_BOTTOM = 788;
 
-constexpr std::int16_t CMD_PUSH = 0;
-constexpr std::int16_t CMD_HOME = 3;
-constexpr std::int16_t CMD_RELEASE = 4;
-constexpr std::int16_t CMD_EXPLODE = 7;
-constexpr std::int16_t CMD_JUMP_BACK = 257;
-
 // "Not enough array to put in a new creature."
 constexpr const char* POOL_FULL = "Не хватает массива для ввода нового гада";
 
@@ -92,27 +86,27 @@ void runRow(Projectile& p, const WeaponSpec& kindRow) {
     const FlightRow* program = flightPrograms[p.program];
     const FlightRow& row = program[p.row];
     switch (row.cmd) {
-        case CMD_PUSH:
+        case STEP_PUSH:
             p.vx += row.p1;
             p.vy += row.p2;
             clampSpeed(p, kindRow.maxSpeed);
             break;
-        case CMD_HOME: {
+        case STEP_HOME: {
             if (p.row + 1 >= FLIGHT_PROGRAM_ROWS) break;
             const FlightRow& accel = program[p.row + 1];
-            if (p.x < row.p1) p.vx += accel.p1;
-            if (p.x > row.p1) p.vx -= accel.p1;
-            if (p.y < row.p2) p.vy += accel.p2;
-            if (p.y > row.p2) p.vy -= accel.p2;
+            if (p.x < homingTargetX) p.vx += accel.p1;
+            if (p.x > homingTargetX) p.vx -= accel.p1;
+            if (p.y < homingTargetY) p.vy += accel.p2;
+            if (p.y > homingTargetY) p.vy -= accel.p2;
             clampSpeed(p, kindRow.maxSpeed);
             break;
         }
-        case CMD_RELEASE:
+        case STEP_RELEASE:
             if (kindRow.childKind != 0)
                 spawnChild(kindRow.childKind, static_cast<int>(row.p1), p.x + kindRow.childOffsetX,
                            p.y + kindRow.childOffsetY);
             break;
-        case CMD_EXPLODE:
+        case STEP_EXPLODE:
             startHit(p);
             break;
         default:  // a row that only carries data for the row before it
@@ -126,7 +120,8 @@ void advanceRow(Projectile& p) {
     const FlightRow* program = flightPrograms[p.program];
     ++p.row;
     if (p.row >= FLIGHT_PROGRAM_ROWS || program[p.row].cmd == FLIGHT_END) p.row = 0;
-    if (program[p.row].cmd == CMD_JUMP_BACK) p.row = static_cast<std::uint16_t>(p.row - program[p.row].count);
+    if (program[p.row].cmd == STEP_JUMP_BACK)
+        p.row = static_cast<std::uint16_t>(p.row - program[p.row].count);
     if (p.row >= FLIGHT_PROGRAM_ROWS) p.row = 0;
     p.rowFramesLeft = static_cast<std::uint16_t>(program[p.row].count);
 }
@@ -281,7 +276,7 @@ int projectileImage(const Projectile& p) {
         case LAUNCHING:
             return kindRow.launchImage + p.frame;
         case FLYING:
-            return kindRow.flightFrames[p.imageBase <= 36 ? p.imageBase : 0] + p.frame;
+            return kindRow.flightFrames[p.imageBase <= DIRECTIONS ? p.imageBase : 0] + p.frame;
         default:
             return kindRow.explosionImage + p.frame;
     }

@@ -1,8 +1,11 @@
-// The weapon table: one row per projectile kind (kind = weapon index + 1; 11 is the bomblet).
+// The weapon table: one row per projectile kind (kindOf(weapon index), then the bomblet), built
+// from the catalogue in core/weapons.h.
 #pragma once
 
 #include <array>
 #include <cstdint>
+
+#include "core/weapons.h"
 
 struct WeaponSpec {
     std::uint16_t flightFrames[37];  // by direction; entry 0 equals entry 1
@@ -23,24 +26,10 @@ struct WeaponSpec {
     std::uint16_t launchSound;
     std::uint16_t explosionSound;
     std::uint16_t bounceSound;
+    bool passesFortresses;
 };
 
-// Weapon indices as the players, the ammunition and the shop count them (kind = index + 1).
-namespace weapon {
-constexpr int MISSILE = 0;
-constexpr int BIG_MISSILE = 1;
-constexpr int GRENADE = 2;
-constexpr int SUPER_GRENADE = 3;
-constexpr int DIRECT_MISSILE = 4;
-constexpr int HYPER_TUBE = 5;
-constexpr int DEFENSE = 6;
-constexpr int GROUND_DEFENSE = 7;
-constexpr int BALL_GRENADE = 8;
-constexpr int GIMLET = 9;
-}  // namespace weapon
-
-constexpr int KIND_COUNT = 12;  // 0 (free record) .. 11
 extern const std::array<WeaponSpec, KIND_COUNT> weaponSpecs;
 
 // Icons by weapon index, shown on the HUD and in the shop.
-extern const std::array<std::uint16_t, 10> WEAPON_ICONS;
+extern const std::array<std::uint16_t, WEAPON_COUNT> WEAPON_ICONS;

@@ -13,8 +13,11 @@
 #include "world/world.h"
 
 const SceneryLook sceneryLooks[SCENERY_COUNT] = {
-    {142, 87, {16, 15, 15}}, {143, 88, {23, 14, 19}}, {144, 89, {19, 17, 14}},
-    {145, 90, {13, 14, 9}},  {146, 91, {20, 20, 23}},
+    {FIRST_GROUND_TEXTURE, FIRST_GROUND_STRIP, {16, 15, 15}},
+    {FIRST_GROUND_TEXTURE + 1, FIRST_GROUND_STRIP + 1, {23, 14, 19}},
+    {FIRST_GROUND_TEXTURE + 2, FIRST_GROUND_STRIP + 2, {19, 17, 14}},
+    {FIRST_GROUND_TEXTURE + 3, FIRST_GROUND_STRIP + 3, {13, 14, 9}},
+    {FIRST_GROUND_TEXTURE + 4, FIRST_GROUND_STRIP + 4, {20, 20, 23}},
 };
 
 // Item 10 exists only in a file of more than 30 pictures; like items 4..9 it has no foot offsets.

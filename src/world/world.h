@@ -1,12 +1,13 @@
 // The world's geometry and the pictures that hold it.
 #pragma once
 
+#include "core/pictures.h"
+
 constexpr int WORLD_WIDTH = 1536;
 constexpr int WORLD_HEIGHT = 768;
 
-// Indices into raznoe: what the battle sees (every collision test reads it) and the bare terrain.
-constexpr int LANDSCAPE_IMAGE = 1;
-constexpr int TERRAIN_IMAGE = 495;
+// LANDSCAPE_IMAGE (core/pictures.h) is what the battle sees (every collision test reads it),
+// TERRAIN_IMAGE the bare terrain.
 
 // The landscape is drawn from fon 0..23: tile k = TILE_COLUMNS * row + column.
 constexpr int TILE_WIDTH = 256;

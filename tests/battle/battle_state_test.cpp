@@ -63,7 +63,7 @@ TEST_F(BattleStateTest, BattleClockAndMessageRunDownToZero) {
 }
 
 TEST_F(BattleStateTest, FlightProgramsFollowTheList) {
-    flightPrograms[4][1].p1 = 77;  // an old target must not survive
+    homingTargetX = 77;  // an old target must not survive
     buildFlightPrograms();
     for (int k : {0, 1, 2, 6, 7, 8, 9}) {
         EXPECT_EQ(flightPrograms[k][0].count, 1) << k;
@@ -79,7 +79,7 @@ TEST_F(BattleStateTest, FlightProgramsFollowTheList) {
     const FlightRow* direct = flightPrograms[4];
     EXPECT_EQ(direct[1].cmd, 3);
     EXPECT_EQ(direct[1].count, 400);
-    EXPECT_FLOAT_EQ(direct[1].p1, 0.0f);
+    EXPECT_FLOAT_EQ(homingTargetX, 0.0f);
     EXPECT_EQ(direct[2].cmd, 255);
     EXPECT_FLOAT_EQ(direct[2].p1, 3.0f);
     EXPECT_FLOAT_EQ(direct[2].p2, 1.4f);

@@ -122,8 +122,8 @@ float closestApproach(float tx, float ty) {
 }
 
 TEST_F(Flight, DirectMissileHomesOnTheMarkedPointAndExplodesWhenItsTimeIsUp) {
-    flightPrograms[4][1].p1 = 1100;
-    flightPrograms[4][1].p2 = 200;
+    homingTargetX = 1100;
+    homingTargetY = 200;
     spawnProjectile(DIRECT_MISSILE, 4, 300, 500, -3, -3, 10);
     EXPECT_LT(closestApproach(1100, 200), 20.0f);
     EXPECT_NEAR(projectiles[0].x, 1100, 150);

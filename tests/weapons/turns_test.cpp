@@ -81,14 +81,14 @@ TEST_F(Turns, FirstClickWithTheDirectMissileMarksTheTargetWithoutCharging) {
     inputState.leftButton = 1;
     humanTurnStep();
     EXPECT_EQ(directTargetSet, 1);
-    EXPECT_FLOAT_EQ(flightPrograms[4][1].p1, 400.0f);
-    EXPECT_FLOAT_EQ(flightPrograms[4][1].p2, 250.0f);
+    EXPECT_FLOAT_EQ(homingTargetX, 400.0f);
+    EXPECT_FLOAT_EQ(homingTargetY, 250.0f);
     EXPECT_EQ(shotPower, 0);
     EXPECT_EQ(inputState.leftButton, 0);
     inputState.leftButton = 1;
     humanTurnStep();
     EXPECT_EQ(shotPower, 1);
-    EXPECT_FLOAT_EQ(flightPrograms[4][1].p1, 400.0f);
+    EXPECT_FLOAT_EQ(homingTargetX, 400.0f);
 }
 
 TEST_F(Turns, ClickingASlotChoosesAWeaponOnlyWhenItHasAmmunition) {

@@ -20,54 +20,54 @@ struct SizeRule {
 
 // Sizes that follow from where the game draws and tests each picture.
 constexpr SizeRule SIZE_RULES[] = {
-    {0, 0, 640, 640, 480, 480, "panel canvas"},
-    {1, 1, 1536, 1536, 768, 768, "landscape canvas"},
-    {2, 3, 80, 80, 50, 50, "fortress (hit box 80 x 50)"},
-    {4, 4, 80, 80, 10, 42, "top probe"},
-    {5, 8, 80, 80, 1, 6, "ground probe (foot rows 44..49)"},
-    {9, 13, 80, 200, 50, 200, "fortress canvas"},
-    {14, 14, 8, 24, 8, 24, "mouse pointer"},
-    {15, 15, 6, 10, 6, 10, "pointer hit image"},
-    {37, 86, 10, 24, 60, 80, "banner"},
-    {87, 91, 20, 38, 10, 38, "ground strip"},
-    {93, 93, 100, 100, 10, 10, "power bar"},
-    {103, 103, 100, 100, 10, 10, "power bar"},
-    {104, 104, 24, 24, 24, 24, "weapon slot frame"},
-    {106, 141, 10, 24, 10, 24, "MISSILE"},
-    {142, 146, 64, 256, 64, 256, "ground texture"},
-    {147, 182, 12, 28, 12, 28, "BIG MISSILE"},
-    {183, 202, 8, 16, 8, 16, "GRENADE"},
-    {203, 238, 10, 24, 10, 24, "DIRECT MISSILE"},
-    {239, 248, 110, 130, 90, 110, "shield"},
-    {249, 259, 10, 24, 10, 24, "GROUND DEFENSE"},
-    {260, 270, 40, 70, 40, 70, "wall"},
-    {271, 290, 8, 16, 8, 16, "BALL GRENADE"},
-    {291, 326, 10, 24, 10, 24, "GIMLET"},
-    {327, 346, 10, 18, 10, 18, "SUPER GRENADE"},
-    {347, 356, 16, 32, 16, 32, "target marker"},
-    {357, 378, 10, 24, 10, 24, "launch or flight picture"},
-    {379, 379, 3, 10, 3, 10, "bomblet"},
-    {380, 383, 12, 28, 12, 28, "BIG MISSILE launch"},
-    {384, 384, 640, 640, 480, 480, "menu background"},
-    {385, 424, 24, 24, 24, 24, "crate"},
-    {425, 425, 24, 24, 2, 2, "crate probe"},
-    {426, 436, 60, 100, 16, 40, "loading animation"},
-    {437, 437, 100, 200, 50, 100, "loading picture"},
-    {438, 439, 30, 48, 20, 32, "role button"},
-    {440, 440, 40, 200, 16, 28, "PLAY GAME button"},
-    {441, 441, 640, 640, 480, 480, "shop background"},
-    {442, 443, 34, 34, 34, 34, "shop slot"},
-    {444, 444, 30, 30, 30, 30, "panel frame"},
-    {445, 445, 10, 24, 10, 24, "DEFENSE icon"},
-    {446, 448, 120, 278, 24, 50, "menu item"},
-    {449, 449, 378, 378, 256, 256, "panel texture tile"},
-    {450, 454, 12, 28, 12, 28, "thinking icon"},
-    {455, 464, 30, 100, 16, 28, "NEXT button"},
-    {465, 465, 1024, 1024, 768, 768, "panel texture canvas"},
-    {466, 466, 150, 320, 20, 60, "prompt"},
-    {467, 472, 2, 16, 2, 16, "drop"},
-    {473, 494, 40, 80, 24, 48, "cloud"},
-    {495, 495, 1536, 1536, 768, 768, "terrain canvas"},
+    {STARTUP_IMAGE, STARTUP_IMAGE, 640, 640, 480, 480, "panel canvas"},
+    {LANDSCAPE_IMAGE, LANDSCAPE_IMAGE, 1536, 1536, 768, 768, "landscape canvas"},
+    {FORTRESS_IMAGE, FORTRESS_BACK_IMAGE, 80, 80, 50, 50, "fortress (hit box 80 x 50)"},
+    {FORTRESS_TOP_PROBE, FORTRESS_TOP_PROBE, 80, 80, 10, 42, "top probe"},
+    {FORTRESS_GROUND_PROBE, FORTRESS_GROUND_PROBE + FORTRESS_GROUND_PROBES - 1, 80, 80, 1, 6, "ground probe (foot rows 44..49)"},
+    {FORTRESS_PICTURE, FORTRESS_PICTURE + BANNER_COLOURS - 1, 80, 200, 50, 200, "fortress canvas"},
+    {POINTER_IMAGE, POINTER_IMAGE, 8, 24, 8, 24, "mouse pointer"},
+    {POINTER_HIT_IMAGE, POINTER_HIT_IMAGE, 6, 10, 6, 10, "pointer hit image"},
+    {FIRST_BANNER_IMAGE, FIRST_BANNER_IMAGE + BANNER_COLOURS * BANNER_FRAMES - 1, 10, 24, 60, 80, "banner"},
+    {FIRST_GROUND_STRIP, FIRST_GROUND_STRIP + SCENERY_LOOKS - 1, 20, 38, 10, 38, "ground strip"},
+    {POWER_BAR_IMAGE, POWER_BAR_IMAGE, 100, 100, 10, 10, "power bar"},
+    {POWER_BAR_EMPTY, POWER_BAR_EMPTY, 100, 100, 10, 10, "power bar"},
+    {WEAPON_SLOT_IMAGE, WEAPON_SLOT_IMAGE, 24, 24, 24, 24, "weapon slot frame"},
+    {MISSILE_FLIGHT_BASE + 1, MISSILE_FLIGHT_BASE + DIRECTIONS, 10, 24, 10, 24, "MISSILE"},
+    {FIRST_GROUND_TEXTURE, FIRST_GROUND_TEXTURE + SCENERY_LOOKS - 1, 64, 256, 64, 256, "ground texture"},
+    {BIG_MISSILE_FLIGHT_BASE + 1, BIG_MISSILE_FLIGHT_BASE + DIRECTIONS, 12, 28, 12, 28, "BIG MISSILE"},
+    {GRENADE_IMAGE, GRENADE_IMAGE + SPIN_FRAMES - 1, 8, 16, 8, 16, "GRENADE"},
+    {DIRECT_MISSILE_FLIGHT_BASE + 1, DIRECT_MISSILE_FLIGHT_BASE + DIRECTIONS, 10, 24, 10, 24, "DIRECT MISSILE"},
+    {FIRST_SHIELD_IMAGE, LAST_SHIELD_IMAGE, 110, 130, 90, 110, "shield"},
+    {GROUND_DEFENSE_LAUNCH, BRICK_BLOCK_IMAGE, 10, 24, 10, 24, "GROUND DEFENSE"},
+    {WALL_RISE_IMAGE, WALL_IMAGE, 40, 70, 40, 70, "wall"},
+    {BALL_GRENADE_IMAGE, BALL_GRENADE_IMAGE + SPIN_FRAMES - 1, 8, 16, 8, 16, "BALL GRENADE"},
+    {GIMLET_FLIGHT_BASE + 1, GIMLET_FLIGHT_BASE + DIRECTIONS, 10, 24, 10, 24, "GIMLET"},
+    {SUPER_GRENADE_IMAGE, SUPER_GRENADE_IMAGE + SPIN_FRAMES - 1, 10, 18, 10, 18, "SUPER GRENADE"},
+    {FIRST_MARKER_IMAGE, LAST_MARKER_IMAGE, 16, 32, 16, 32, "target marker"},
+    {DIRECT_MISSILE_LAUNCH, HYPER_TUBE_LAUNCH + LAUNCH_FRAMES - 1, 10, 24, 10, 24, "launch or flight picture"},
+    {BOMBLET_IMAGE, BOMBLET_IMAGE, 3, 10, 3, 10, "bomblet"},
+    {BIG_MISSILE_LAUNCH, BIG_MISSILE_LAUNCH + LAUNCH_FRAMES - 1, 12, 28, 12, 28, "BIG MISSILE launch"},
+    {MENU_BACKGROUND_IMAGE, MENU_BACKGROUND_IMAGE, 640, 640, 480, 480, "menu background"},
+    {FIRST_CRATE_IMAGE, FIRST_CRATE_IMAGE + CRATE_KINDS * CRATE_FRAMES - 1, 24, 24, 24, 24, "crate"},
+    {CRATE_PROBE_IMAGE, CRATE_PROBE_IMAGE, 24, 24, 2, 2, "crate probe"},
+    {FIRST_WAIT_IMAGE, LAST_WAIT_IMAGE, 60, 100, 16, 40, "loading animation"},
+    {WAIT_PICTURE, WAIT_PICTURE, 100, 200, 50, 100, "loading picture"},
+    {COMPUTER_BUTTON_IMAGE, HUMAN_BUTTON_IMAGE, 30, 48, 20, 32, "role button"},
+    {PLAY_BUTTON_IMAGE, PLAY_BUTTON_IMAGE, 40, 200, 16, 28, "PLAY GAME button"},
+    {SHOP_BACKGROUND, SHOP_BACKGROUND, 640, 640, 480, 480, "shop background"},
+    {SHOP_SLOT_IMAGE, SELECTED_SLOT_IMAGE, 34, 34, 34, 34, "shop slot"},
+    {PANEL_FRAME, PANEL_FRAME, 30, 30, 30, 30, "panel frame"},
+    {DEFENSE_ICON, DEFENSE_ICON, 10, 24, 10, 24, "DEFENSE icon"},
+    {FIRST_MENU_ITEM_IMAGE, FIRST_MENU_ITEM_IMAGE + MENU_ITEMS - 1, 120, 278, 24, 50, "menu item"},
+    {PANEL_TILE, PANEL_TILE, 378, 378, 256, 256, "panel texture tile"},
+    {FIRST_THINK_IMAGE, LAST_THINK_IMAGE, 12, 28, 12, 28, "thinking icon"},
+    {NEXT_AT_REST, NEXT_LAST_FRAME, 30, 100, 16, 28, "NEXT button"},
+    {PANEL_TEXTURE, PANEL_TEXTURE, 1024, 1024, 768, 768, "panel texture canvas"},
+    {PRESS_A_KEY_IMAGE, PRESS_A_KEY_IMAGE, 150, 320, 20, 60, "prompt"},
+    {RAIN_FRONT_IMAGE, SNOW_FRONT_IMAGE + 1, 2, 16, 2, 16, "drop"},
+    {LIGHT_CLOUD_IMAGE, DARK_CLOUD_IMAGE + CLOUD_FRAMES - 1, 40, 80, 24, 48, "cloud"},
+    {TERRAIN_IMAGE, TERRAIN_IMAGE, 1536, 1536, 768, 768, "terrain canvas"},
 };
 
 // Click targets and buttons placed on a 320 x 240 screen (the smallest mode), with the largest
@@ -77,16 +77,16 @@ struct ScreenFit {
     const char* what;
 };
 constexpr ScreenFit SCREEN_FITS[] = {
-    {446, 448, 32 + 10, 80 + 2 * 50 + 10, "menu item with its hover copy"},
-    {385, 404, 160 - 12, 216, "shop buy button"},
-    {440, 440, 80 - 20, 216 - 5, "PLAY GAME button"},
-    {455, 464, 240 - 20, 216 - 5, "NEXT OPPONENT button"},
-    {438, 439, 160 - 20, 144, "role button"},
-    {2, 2, 160 - 40, 48, "colour button"},
+    {FIRST_MENU_ITEM_IMAGE, FIRST_MENU_ITEM_IMAGE + MENU_ITEMS - 1, 32 + 10, 80 + 2 * 50 + 10, "menu item with its hover copy"},
+    {FIRST_CRATE_IMAGE, FIRST_CRATE_IMAGE + CRATE_FRAMES - 1, 160 - 12, 216, "shop buy button"},
+    {PLAY_BUTTON_IMAGE, PLAY_BUTTON_IMAGE, 80 - 20, 216 - 5, "PLAY GAME button"},
+    {NEXT_AT_REST, NEXT_LAST_FRAME, 240 - 20, 216 - 5, "NEXT OPPONENT button"},
+    {COMPUTER_BUTTON_IMAGE, HUMAN_BUTTON_IMAGE, 160 - 20, 144, "role button"},
+    {FORTRESS_IMAGE, FORTRESS_IMAGE, 160 - 40, 48, "colour button"},
 };
 
 // Where the explosion pictures' craters and damage shapes say they should be.
-constexpr int EXPLOSION_FIRST = 16, EXPLOSION_LAST = 35;
+constexpr int EXPLOSION_FIRST = FIRST_EXPLOSION_IMAGE, EXPLOSION_LAST = LAST_EXPLOSION_IMAGE;
 
 // The game's foot offsets of the scenery items (set, item: left, right).
 constexpr int FOOT_OFFSETS[ITEM_SET_COUNT][4][2] = {
@@ -94,8 +94,6 @@ constexpr int FOOT_OFFSETS[ITEM_SET_COUNT][4][2] = {
     {{60, 60}, {51, 51}, {75, 84}, {0, 0}},
     {{80, 79}, {92, 88}, {88, 88}, {77, 79}},
 };
-
-constexpr int SOUND_IDS[] = {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25};
 
 std::string name(const std::string& file, int index) { return file + " image " + std::to_string(index); }
 
@@ -183,7 +181,7 @@ std::int16_t sampleAt(const BankSound& s, std::size_t i) {
 }
 
 void checkSounds(const std::vector<BankSound>& sounds, std::vector<std::string>& errors) {
-    for (int id : SOUND_IDS) {
+    for (int id = FIRST_SOUND; id <= LAST_SOUND; ++id) {
         const auto it = std::find_if(sounds.begin(), sounds.end(), [&](const BankSound& s) { return s.id == id; });
         const std::string who = "sound.sdf id " + std::to_string(id);
         if (it == sounds.end()) {
@@ -193,7 +191,7 @@ void checkSounds(const std::vector<BankSound>& sounds, std::vector<std::string>&
         const BankSound& s = *it;
         if (s.rate != 44100 || s.bits != 16 || s.channels != 1 || s.data.size() < 200)
             errors.push_back(who + ": not 44100 Hz 16-bit mono, or too short");
-        if ((s.loop == 1) != (id == 23 || id == 24)) errors.push_back(who + ": wrong loop flag");
+        if ((s.loop == 1) != (id == RAIN_SOUND || id == SNOW_SOUND)) errors.push_back(who + ": wrong loop flag");
         if (s.data.size() < 200) continue;
         const std::size_t n = s.data.size() / 2;
         int largestStep = 0;

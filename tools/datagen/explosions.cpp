@@ -50,10 +50,10 @@ void paintWall(Canvas& c, float top) {
 }  // namespace
 
 void drawExplosions(SmallTable& table) {
-    for (int k = 16; k <= 35; ++k)
-        table.put(k, fireball(10.0f + 2.25f * (k - 16), 100u + static_cast<std::uint32_t>(k)), COLLISION);
+    for (int k = FIRST_EXPLOSION_IMAGE; k <= LAST_EXPLOSION_IMAGE; ++k)
+        table.put(k, fireball(10.0f + 2.25f * (k - FIRST_EXPLOSION_IMAGE), 100u + static_cast<std::uint32_t>(k)), COLLISION);
 
-    // The wall rises out of a cloud of dust over ten frames, then stands as 270.
+    // The wall rises out of a cloud of dust over ten frames, then stands as WALL_IMAGE.
     for (int f = 0; f < 10; ++f) {
         Canvas c(WALL, WALL, 1);
         const float top = WALL - WALL * (f + 1) / 11.0f;
@@ -63,11 +63,11 @@ void drawExplosions(SmallTable& table) {
             const float x = dust.uniform(2, WALL - 2), r = dust.uniform(3, 7) * (1.0f - f * 0.06f);
             c.fill(circle(x, WALL - dust.uniform(1, 8), r), sphereShade(rgb255(200, 184, 160), x, WALL - 6, r * 1.5f), 0.8f);
         }
-        table.put(260 + f, toSprite(c, true), COLLISION);
+        table.put(WALL_RISE_IMAGE + f, toSprite(c, true), COLLISION);
     }
     Canvas wall(WALL, WALL, 1);
     paintWall(wall, 0);
-    table.put(270, toSprite(wall, true), COLLISION);
+    table.put(WALL_IMAGE, toSprite(wall, true), COLLISION);
 }
 
 }  // namespace datagen

@@ -131,7 +131,7 @@ void drawFortressPictures(SmallTable& table) {
     Canvas fortress(FORTRESS_W, FORTRESS_H, 2);
     paintFortress(fortress, 0, 0, 1);
     const SpriteImage intact = toSprite(fortress, true);
-    table.put(2, intact, COLLISION);
+    table.put(FORTRESS_IMAGE, intact, COLLISION);
 
     // Behind the fortress: its inner shadow, seen through the holes that explosions cut.
     Canvas behind(FORTRESS_W, FORTRESS_H, 1);
@@ -139,28 +139,28 @@ void drawFortressPictures(SmallTable& table) {
         return lit(rgb255(66, 54, 52), 0.7f + 0.6f * fractalNoise(x * 0.3f, y * 0.3f, 21, 3));
     };
     behind.fill(unite(unite(box(5, 5, 21, 48), box(59, 5, 75, 48)), box(20, 18, 60, 48)), rubble, 0.0f);
-    table.put(3, toSprite(behind, true), COLLISION);
+    table.put(FORTRESS_BACK_IMAGE, toSprite(behind, true), COLLISION);
 
     // Probes: the top probe over the upper body (tested at y + 2), ground probes on the foot row (y + 44).
     SpriteImage top = blankImage(FORTRESS_W, 28);
     for (int y = 0; y < 28; ++y)
         for (int x = 8; x < 72; ++x) top.pixels[static_cast<std::size_t>(y) * FORTRESS_W + x] = PROBE;
-    table.put(4, top, COLLISION);
+    table.put(FORTRESS_TOP_PROBE, top, COLLISION);
     const int feet[4] = {4, 24, 46, 66};
     for (int k = 0; k < 4; ++k) {
         SpriteImage probe = blankImage(FORTRESS_W, 6);
         for (int y = 0; y < 6; ++y)
             for (int x = feet[k]; x < feet[k] + 10; ++x) probe.pixels[static_cast<std::size_t>(y) * FORTRESS_W + x] = PROBE;
-        table.put(5 + k, probe, COLLISION);
+        table.put(FORTRESS_GROUND_PROBE + k, probe, COLLISION);
     }
     // The players' canvases start as the intact fortress (each battle draws it over them again).
-    for (int i = 0; i < 5; ++i) table.put(9 + i, intact, COLLISION);
+    for (int i = 0; i < BANNER_COLOURS; ++i) table.put(FORTRESS_PICTURE + i, intact, COLLISION);
 
-    for (int c = 0; c < 5; ++c)
-        for (int f = 0; f < 10; ++f) {
+    for (int c = 0; c < BANNER_COLOURS; ++c)
+        for (int f = 0; f < BANNER_FRAMES; ++f) {
             Canvas banner(20, 75, 2);
             paintBanner(banner, 0, 0, 1, playerColour(c), static_cast<float>(f) / 10.0f);
-            table.put(37 + 10 * c + f, toSprite(banner, false));
+            table.put(FIRST_BANNER_IMAGE + BANNER_FRAMES * c + f, toSprite(banner, false));
         }
 
     // Shield: a bubble with a shimmering rim; the inside is a screen-door pattern so that the
@@ -183,7 +183,7 @@ void drawFortressPictures(SmallTable& table) {
                 else continue;
                 shield.pixels[static_cast<std::size_t>(y) * 120 + x] = toCollisionPixel(c);
             }
-        table.put(239 + f, shield, COLLISION);
+        table.put(FIRST_SHIELD_IMAGE + f, shield, COLLISION);
     }
 
     // Computer thinking: a turning gear (eight teeth: 45 degrees repeat over the five frames).
@@ -199,7 +199,7 @@ void drawFortressPictures(SmallTable& table) {
         gear.fill(subtract(teeth, circle(10, 10, 2.6f)), [](float x, float y) {
             return lit(rgb255(250, 196, 60), sphereLight((x - 10) / 11, (y - 10) / 11) * 1.05f);
         });
-        table.put(450 + f, toSprite(gear, false));
+        table.put(FIRST_THINK_IMAGE + f, toSprite(gear, false));
     }
 }
 

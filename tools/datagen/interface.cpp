@@ -51,8 +51,8 @@ void drawPointer(SmallTable& table) {
                solid(WHITE), 0.7f);
     }
     c.fill(circle(8, 8, 1.3f), solid(rgb255(255, 50, 40)), 0.5f);
-    table.put(14, toSprite(c, false));
-    table.put(15, solidImage(8, 8, PROBE), COLLISION | SOLID);
+    table.put(POINTER_IMAGE, toSprite(c, false));
+    table.put(POINTER_HIT_IMAGE, solidImage(8, 8, PROBE), COLLISION | SOLID);
 }
 
 void drawBars(SmallTable& table) {
@@ -67,21 +67,21 @@ void drawBars(SmallTable& table) {
         }, 1.0f);
         return toSprite(c, false);
     };
-    table.put(93, bar(true));
-    table.put(103, bar(false));
+    table.put(POWER_BAR_IMAGE, bar(true));
+    table.put(POWER_BAR_EMPTY, bar(false));
 
     Canvas slot(24, 24, 2);
     slot.fill(subtract(box(0, 0, 24, 24, 3), box(4, 4, 20, 20, 1)), [](float x, float y) {
         return lit(rgb255(180, 186, 200), 1.2f - (x + y) / 48 * 0.6f);
     }, 1.0f);
-    table.put(104, toSprite(slot, false));
+    table.put(WEAPON_SLOT_IMAGE, toSprite(slot, false));
 }
 
 // Crates: a money crate with a turning coin and a weapon crate with a blinking bomb, both swept
 // by a glint. Solid squares: the shop's buy button is a crate.
 void drawCrates(SmallTable& table) {
-    for (int kind = 0; kind < 2; ++kind)
-        for (int f = 0; f < 20; ++f) {
+    for (int kind = 0; kind < CRATE_KINDS; ++kind)
+        for (int f = 0; f < CRATE_FRAMES; ++f) {
             Canvas c(24, 24, 2);
             const Rgb wood = kind == 0 ? rgb255(196, 140, 70) : rgb255(110, 130, 64);
             const float glint = -12 + f * 2.4f;
@@ -112,14 +112,14 @@ void drawCrates(SmallTable& table) {
                 const bool spark = f % 4 < 2;
                 c.fill(circle(17.5f, 5, spark ? 2.2f : 1.4f), solid(spark ? rgb255(255, 250, 150) : rgb255(255, 120, 40)), 0.0f);
             }
-            table.put(385 + 20 * kind + f, toSprite(c, true), COLLISION | SOLID);
+            table.put(FIRST_CRATE_IMAGE + CRATE_FRAMES * kind + f, toSprite(c, true), COLLISION | SOLID);
         }
-    table.put(425, solidImage(24, 2, PROBE), COLLISION | SOLID);
+    table.put(CRATE_PROBE_IMAGE, solidImage(24, 2, PROBE), COLLISION | SOLID);
 }
 
 void drawLoading(SmallTable& table) {
     // A cannonball rolling along a groove; the game shows the frames back and forth.
-    for (int f = 0; f < 11; ++f) {
+    for (int f = 0; f <= LAST_WAIT_IMAGE - FIRST_WAIT_IMAGE; ++f) {
         Canvas c(100, 30, 2);
         c.fill(box(2, 20, 98, 27, 3.5f), verticalGradient(rgb255(60, 50, 44), rgb255(120, 100, 80), 20, 27), 1.0f);
         const float x = 10 + f * 8.0f;
@@ -129,12 +129,12 @@ void drawLoading(SmallTable& table) {
             const float seam = std::abs(std::sin(a * 1.5f)) < 0.12f ? 0.75f : 1.0f;
             return lit(rgb255(90, 96, 110), seam * sphereLight((px - x) / 8, (py - 13) / 8));
         }, 1.0f);
-        table.put(426 + f, toSprite(c, false));
+        table.put(FIRST_WAIT_IMAGE + f, toSprite(c, false));
     }
     Canvas picture(200, 100, 2);
     paintFortress(picture, 60, 42, 1.0f);
     drawLabel(picture, "RAMPARO", 100, 18, 3.0f, textGradient(rgb255(255, 250, 200), rgb255(250, 130, 30), 18, 10), 1.5f);
-    table.put(437, toSprite(picture, false));
+    table.put(WAIT_PICTURE, toSprite(picture, false));
 }
 
 void drawSetupButtons(SmallTable& table) {
@@ -147,20 +147,20 @@ void drawSetupButtons(SmallTable& table) {
     computer.fill(box(15, 9, 22, 10), solid(rgb255(200, 255, 210)), 0.0f);
     computer.fill(box(15, 12, 25, 13), solid(rgb255(200, 255, 210)), 0.0f);
     computer.fill(polygon({17, 18, 23, 18, 25, 23, 15, 23}), solid(rgb255(170, 170, 180)), 0.8f);
-    table.put(438, toSprite(computer, false), SOLID);
+    table.put(COMPUTER_BUTTON_IMAGE, toSprite(computer, false), SOLID);
     // Human: head and shoulders.
     Canvas human(40, 28, 4);
     paintPlate(human, rgb255(170, 90, 60));
     human.fill(ellipse(20, 25, 9, 7), sphereShade(rgb255(60, 120, 220), 20, 20, 10), 0.8f);
     human.fill(circle(20, 10.5f, 5.5f), sphereShade(rgb255(250, 200, 160), 20, 10, 6), 0.8f);
     human.fill(intersect(circle(20, 10.5f, 5.6f), box(13, 3, 27, 8.5f)), solid(rgb255(110, 70, 40)), 0.0f);
-    table.put(439, toSprite(human, false), SOLID);
+    table.put(HUMAN_BUTTON_IMAGE, toSprite(human, false), SOLID);
 
-    table.put(440, plateButton(120, 28, "PLAY GAME", rgb255(40, 170, 60), 2.0f), SOLID);
+    table.put(PLAY_BUTTON_IMAGE, plateButton(120, 28, "PLAY GAME", rgb255(40, 170, 60), 2.0f), SOLID);
     // NEXT: at rest, then a one-shot flash with the arrow sliding on.
-    for (int f = 0; f < 10; ++f) {
+    for (int f = 0; f <= NEXT_LAST_FRAME - NEXT_AT_REST; ++f) {
         const float t = f == 0 ? 0.0f : std::sin(PI * f / 10.0f);
-        table.put(455 + f, plateButton(84, 28, "NEXT >", rgb255(200, 110, 30), 2.0f, 0.4f * t, 3.0f * t), SOLID);
+        table.put(NEXT_AT_REST + f, plateButton(84, 28, "NEXT >", rgb255(200, 110, 30), 2.0f, 0.4f * t, 3.0f * t), SOLID);
     }
 }
 
@@ -180,8 +180,8 @@ void drawShopSlots(SmallTable& table) {
         });
         return toSprite(c, false);
     };
-    table.put(442, slot(false), SOLID);
-    table.put(443, slot(true), SOLID);
+    table.put(SHOP_SLOT_IMAGE, slot(false), SOLID);
+    table.put(SELECTED_SLOT_IMAGE, slot(true), SOLID);
 }
 
 // The panel frame: four 15 x 15 corners of a gold bevel whose middle row and column make the edges.
@@ -198,7 +198,7 @@ void drawPanelParts(SmallTable& table) {
     for (float cx : {6.5f, 23.5f})
         for (float cy : {6.5f, 23.5f})
             frame.fill(circle(cx, cy, 3.2f), sphereShade(rgb255(240, 220, 150), cx, cy, 3.2f), 0.8f);
-    table.put(444, toSprite(frame, false));
+    table.put(PANEL_FRAME, toSprite(frame, false));
 
     // The texture tile repeats every 378 x 256: quilted leather in diamonds, with noise
     // on lattices that divide those periods.
@@ -213,35 +213,35 @@ void drawPanelParts(SmallTable& table) {
         if (edge > 0.46f) light *= 0.6f;  // seam
         return lit(rgb255(44, 54, 100), light);
     });
-    table.put(449, toSprite(tile, false), SOLID);
+    table.put(PANEL_TILE, toSprite(tile, false), SOLID);
 }
 
 void drawMenuItems(SmallTable& table) {
     const std::string_view labels[3] = {"NEW GAME", "TITLE SCREEN", "EXIT"};
     const Rgb bases[3] = {rgb255(196, 52, 40), rgb255(50, 100, 200), rgb255(110, 110, 124)};
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < MENU_ITEMS; ++i) {
         Canvas c(200, 40, 2);
         paintPlate(c, bases[i]);
         // A cannonball badge on the left.
         c.fill(circle(20, 20, 10), sphereShade(rgb255(60, 64, 76), 20, 20, 10), 1.0f);
         c.fill(circle(16.5f, 16.5f, 2.5f), solid(rgb255(200, 205, 220)), 0.0f);
         drawLabel(c, labels[i], 116, 20, 2.0f, textGradient(WHITE, rgb255(255, 220, 110), 20, 7), 1.5f);
-        table.put(446 + i, toSprite(c, false), SOLID);
+        table.put(FIRST_MENU_ITEM_IMAGE + i, toSprite(c, false), SOLID);
     }
     Canvas prompt(300, 40, 2);
     paintPlate(prompt, rgb255(40, 60, 140));
     drawLabel(prompt, "PRESS A KEY", 150, 20, 3.0f, textGradient(rgb255(255, 255, 210), rgb255(255, 190, 40), 20, 10), 1.2f);
-    table.put(466, toSprite(prompt, false), SOLID);
+    table.put(PRESS_A_KEY_IMAGE, toSprite(prompt, false), SOLID);
 }
 
 }  // namespace
 
 void drawInterface(SmallTable& table) {
     // Canvases whose content the game replaces at run time.
-    table.put(0, blankImage(640, 480));
-    table.put(1, blankImage(1536, 768));
-    table.put(465, blankImage(1024, 768));
-    table.put(495, blankImage(1536, 768));
+    table.put(STARTUP_IMAGE, blankImage(640, 480));
+    table.put(LANDSCAPE_IMAGE, blankImage(1536, 768));
+    table.put(PANEL_TEXTURE, blankImage(1024, 768));
+    table.put(TERRAIN_IMAGE, blankImage(1536, 768));
 
     drawPointer(table);
     drawBars(table);
@@ -251,8 +251,8 @@ void drawInterface(SmallTable& table) {
     drawShopSlots(table);
     drawPanelParts(table);
     drawMenuItems(table);
-    table.put(384, drawMenuBackground());
-    table.put(441, drawShopBackground());
+    table.put(MENU_BACKGROUND_IMAGE, drawMenuBackground());
+    table.put(SHOP_BACKGROUND, drawShopBackground());
 }
 
 }  // namespace datagen

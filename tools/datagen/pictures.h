@@ -1,5 +1,5 @@
 // The picture topics of the generator. Each fills its indices of the `raznoe` table (or returns
-// its own file's pictures); the indices are the game's fixed numbering.
+// its own file's pictures); the indices are the game's, named in core/pictures.h.
 #pragma once
 
 #include "datagen/canvas.h"
@@ -21,12 +21,12 @@ void paintGrenade(Canvas& c, float size, Rgb body, Rgb band, float angle, bool s
 // Masonry that shows its bricks: used by the fortress, the wall and the ruins.
 Paint brickPaint(Rgb base, float brickW, float brickH, std::uint32_t seed);
 
-void drawFortressPictures(SmallTable& table);  // 2..13, 37..86, 239..248, 450..454
+void drawFortressPictures(SmallTable& table);  // fortresses, banners, shield, the computer's gear
 void drawProjectiles(SmallTable& table);       // flight, launch and icon pictures of the weapons
-void drawExplosions(SmallTable& table);        // 16..35, 260..270
+void drawExplosions(SmallTable& table);        // explosions and the wall
 void drawInterface(SmallTable& table);         // canvases, pointer, bars, menus, buttons, crates, panel
-void drawWeather(SmallTable& table);           // 467..494
-void drawSceneries(SmallTable& table);         // 87..91, 142..146
+void drawWeather(SmallTable& table);           // drops and clouds
+void drawSceneries(SmallTable& table);         // ground strips and textures
 std::array<std::vector<SceneryItem>, ITEM_SET_COUNT> drawSceneryItems();
 SpriteImage drawStartupPicture();
 // The application icon, size x size pixels (the desktop's sizes: 16 to 256).

@@ -60,7 +60,7 @@ SpriteImage render(int w, int h, const Painter& painter, bool collision = true) 
 void putDirections(SmallTable& table, int first, int size, const Painter& upright) {
     Canvas base(size, size, SS);
     upright(base);
-    for (int d = 0; d < 36; ++d) table.put(first + d, toSprite(rotated(base, 10.0f * d), true), COLLISION);
+    for (int d = 0; d < DIRECTIONS; ++d) table.put(first + d, toSprite(rotated(base, 10.0f * d), true), COLLISION);
 }
 
 // Launch frames: the weapon upright over a flame growing with the frame.
@@ -130,18 +130,18 @@ void drawProjectiles(SmallTable& table) {
         c.fill(circle(8, cy - length * 0.5f + 3.6f, 0.9f), solid(rgb255(255, 60, 60)), 0.0f);
     };
 
-    putDirections(table, 106, 16, missile);
-    putDirections(table, 147, 20, [&](Canvas& c) { bigMissile(c, 0.0f); });
-    putDirections(table, 203, 16, [&](Canvas& c) { directMissile(c, 0.0f); });
-    putDirections(table, 291, 16, [](Canvas& c) { paintGimlet(c, 8, 8); });
+    putDirections(table, MISSILE_FLIGHT_BASE + 1, 16, missile);
+    putDirections(table, BIG_MISSILE_FLIGHT_BASE + 1, 20, [&](Canvas& c) { bigMissile(c, 0.0f); });
+    putDirections(table, DIRECT_MISSILE_FLIGHT_BASE + 1, 16, [&](Canvas& c) { directMissile(c, 0.0f); });
+    putDirections(table, GIMLET_FLIGHT_BASE + 1, 16, [](Canvas& c) { paintGimlet(c, 8, 8); });
 
-    for (int f = 0; f < 20; ++f) {
+    for (int f = 0; f < SPIN_FRAMES; ++f) {
         const float angle = 18.0f * f;
-        table.put(183 + f, render(12, 12, [&](Canvas& c) {
+        table.put(GRENADE_IMAGE + f, render(12, 12, [&](Canvas& c) {
             paintGrenade(c, 12, rgb255(70, 150, 60), rgb255(40, 80, 36), angle, false);
         }), COLLISION);
-        table.put(271 + f, render(12, 12, [&](Canvas& c) { paintBall(c, angle); }), COLLISION);
-        table.put(327 + f, render(14, 14, [&](Canvas& c) {
+        table.put(BALL_GRENADE_IMAGE + f, render(12, 12, [&](Canvas& c) { paintBall(c, angle); }), COLLISION);
+        table.put(SUPER_GRENADE_IMAGE + f, render(14, 14, [&](Canvas& c) {
             paintGrenade(c, 11, rgb255(150, 70, 200), rgb255(250, 210, 40), angle, true);
         }), COLLISION);
     }
@@ -152,21 +152,21 @@ void drawProjectiles(SmallTable& table) {
     for (int f = 0; f < 10; ++f) {
         Canvas frame = rotated(tube, 18.0f * f);
         frame.fill(circle(8, 8, 1.3f), solid(f % 2 ? rgb255(255, 250, 160) : rgb255(255, 120, 40)), 0.4f);
-        table.put(365 + f, toSprite(frame, true), COLLISION);
+        table.put(HYPER_TUBE_IMAGE + f, toSprite(frame, true), COLLISION);
     }
-    putLaunch(table, 375, 4, 16, [](Canvas& c, float flame) {
+    putLaunch(table, HYPER_TUBE_LAUNCH, LAUNCH_FRAMES, 16, [](Canvas& c, float flame) {
         paintFlame(c, 8, 14.2f, flame * 0.3f, 0.0f);
         paintTube(c, flame);
     });
 
-    table.put(379, render(6, 6, [](Canvas& c) {
+    table.put(BOMBLET_IMAGE, render(6, 6, [](Canvas& c) {
         c.fill(circle(3, 3, 2.6f), sphereShade(rgb255(70, 70, 80), 3, 3, 2.6f), 0.6f);
         c.fill(circle(3, 3, 0.9f), solid(rgb255(255, 80, 40)), 0.0f);
     }), COLLISION);
 
-    putLaunch(table, 357, 4, 16, [&](Canvas& c, float flame) { directMissile(c, flame * 0.5f); });
-    putLaunch(table, 380, 4, 20, [&](Canvas& c, float flame) { bigMissile(c, flame * 0.5f); });
-    putLaunch(table, 361, 4, 16, [](Canvas& c, float flame) {
+    putLaunch(table, DIRECT_MISSILE_LAUNCH, LAUNCH_FRAMES, 16, [&](Canvas& c, float flame) { directMissile(c, flame * 0.5f); });
+    putLaunch(table, BIG_MISSILE_LAUNCH, LAUNCH_FRAMES, 20, [&](Canvas& c, float flame) { bigMissile(c, flame * 0.5f); });
+    putLaunch(table, BALL_GRENADE_LAUNCH, LAUNCH_FRAMES, 16, [](Canvas& c, float flame) {
         for (int k = 0; k < 6; ++k) {
             const float a = k * PI / 3 + flame;
             c.fill(circle(8 + std::cos(a) * 6.2f, 8 + std::sin(a) * 6.2f, 0.6f + flame),
@@ -181,15 +181,15 @@ void drawProjectiles(SmallTable& table) {
 
     // GROUND DEFENSE: a masonry block rising out of the mortar, then flying.
     for (int f = 0; f < 10; ++f)
-        table.put(249 + f, render(16, 16, [&](Canvas& c) {
+        table.put(GROUND_DEFENSE_LAUNCH + f, render(16, 16, [&](Canvas& c) {
             const float rise = f * 0.5f;
             c.fill(ellipse(8, 14, 3 + f * 0.45f, 1.5f + f * 0.1f), solid(rgb255(200, 180, 150)), 0.0f, OUTLINE, 0.9f);
             paintBrickBlock(c, 8, 10.5f - rise, 5);
         }), COLLISION);
-    table.put(259, render(16, 16, [](Canvas& c) { paintBrickBlock(c, 8, 8, 5.5f); }), COLLISION);
+    table.put(BRICK_BLOCK_IMAGE, render(16, 16, [](Canvas& c) { paintBrickBlock(c, 8, 8, 5.5f); }), COLLISION);
 
     // DEFENSE icon: a heraldic shield with a bubble.
-    table.put(445, render(16, 16, [](Canvas& c) {
+    table.put(DEFENSE_ICON, render(16, 16, [](Canvas& c) {
         c.fill(circle(8, 8, 7.5f), solid(rgb255(140, 220, 255)), 0.6f, rgb255(40, 120, 200), 0.8f);
         const Sdf crest = unite(box(3.5f, 3, 12.5f, 8), polygon({3.5f, 7.5f, 12.5f, 7.5f, 8, 14}));
         c.fill(crest, [](float x, float y) { return lit(rgb255(50, 110, 230), sphereLight((x - 8) / 7, (y - 6) / 8)); }, 0.8f);
@@ -208,7 +208,7 @@ void drawProjectiles(SmallTable& table) {
                    solid(rgb255(255, 250, 240)), 0.5f);
         }
         m.fill(circle(12, 12, 1.4f), solid(rgb255(255, 60, 40)), 0.6f);
-        table.put(347 + f, toSprite(m, false));
+        table.put(FIRST_MARKER_IMAGE + f, toSprite(m, false));
     }
 }
 

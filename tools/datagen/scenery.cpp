@@ -275,11 +275,11 @@ SpriteImage probe(int width, int column) {
 }  // namespace
 
 void drawSceneries(SmallTable& table) {
-    for (int s = 0; s < 5; ++s) {
+    for (int s = 0; s < SCENERY_LOOKS; ++s) {
         Canvas texture(TEXTURE, TEXTURE, 1);
         texture.paintAll([s](float x, float y) { return TEXTURES[s](std::floor(x), std::floor(y)); });
-        table.put(142 + s, toSprite(texture, true), COLLISION | SOLID);
-        table.put(87 + s, strip(s), COLLISION);
+        table.put(FIRST_GROUND_TEXTURE + s, toSprite(texture, true), COLLISION | SOLID);
+        table.put(FIRST_GROUND_STRIP + s, strip(s), COLLISION);
     }
 }
 

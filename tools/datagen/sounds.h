@@ -4,10 +4,11 @@
 #include <vector>
 
 #include "audio/sound_bank_writer.h"
+#include "core/sounds.h"
 
 namespace datagen {
 
-// Ids 2..25, ascending; 23 (rain) and 24 (snow wind) loop.
+// FIRST_SOUND..LAST_SOUND (core/sounds.h), ascending; RAIN_SOUND and SNOW_SOUND loop.
 std::vector<BankSound> makeSounds();
 
 }  // namespace datagen

@@ -8,11 +8,13 @@
 #include <vector>
 
 #include "audio/sound_bank_writer.h"
+#include "core/pictures.h"
+#include "core/sounds.h"
 #include "gfx/sprite_writer.h"
 
 namespace datagen {
 
-constexpr int SMALL_IMAGE_COUNT = 496;  // "small.spr": indices 0..495
+constexpr int SMALL_IMAGE_COUNT = SMALL_PICTURE_COUNT;  // "small.spr"
 constexpr int TILE_COUNT = 24;          // "smallf.spr"
 constexpr int ITEM_SET_COUNT = 3;       // "it1.spr" .. "it3.spr"
 

@@ -58,15 +58,15 @@ SpriteImage cloud(int frame, bool storm) {
 
 void drawWeather(SmallTable& table) {
     const Rgb rain = rgb255(170, 200, 250);
-    table.put(467, rainDrop(4, 13, false, rain));
-    table.put(468, rainDrop(3, 8, false, scale(rain, 0.8f)));
-    table.put(469, rainDrop(4, 13, true, rain));
-    table.put(470, rainDrop(3, 8, true, scale(rain, 0.8f)));
-    table.put(471, snowFlake(6, rgb255(230, 240, 255)));
-    table.put(472, snowFlake(4, rgb255(190, 205, 230)));
-    for (int f = 0; f < 11; ++f) {
-        table.put(473 + f, cloud(f, false));
-        table.put(484 + f, cloud(f, true));
+    table.put(RAIN_FRONT_IMAGE, rainDrop(4, 13, false, rain));
+    table.put(RAIN_FRONT_IMAGE + 1, rainDrop(3, 8, false, scale(rain, 0.8f)));
+    table.put(RAIN_WIND_FRONT_IMAGE, rainDrop(4, 13, true, rain));
+    table.put(RAIN_WIND_FRONT_IMAGE + 1, rainDrop(3, 8, true, scale(rain, 0.8f)));
+    table.put(SNOW_FRONT_IMAGE, snowFlake(6, rgb255(230, 240, 255)));
+    table.put(SNOW_FRONT_IMAGE + 1, snowFlake(4, rgb255(190, 205, 230)));
+    for (int f = 0; f < CLOUD_FRAMES; ++f) {
+        table.put(LIGHT_CLOUD_IMAGE + f, cloud(f, false));
+        table.put(DARK_CLOUD_IMAGE + f, cloud(f, true));
     }
 }
 

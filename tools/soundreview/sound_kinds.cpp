@@ -3,35 +3,37 @@
 #include <algorithm>
 #include <array>
 
+#include "core/sounds.h"
+
 namespace soundreview {
 
 namespace {
 
-constexpr std::array<SoundInfo, 24> INFOS{{
-    {2, "PURCHASE", Kind::Interface},
-    {3, "SUPER GRENADE LAUNCH", Kind::Shot},
-    {4, "GRENADE BOUNCE", Kind::Shot},
-    {5, "BALL BOUNCE", Kind::Shot},
-    {6, "RESULTS FANFARE", Kind::Interface},
-    {7, "BOMBLET FALLING", Kind::Shot},
-    {8, "MISSILE FLIGHT", Kind::Shot},
-    {9, "GRENADE FLIGHT", Kind::Shot},
-    {10, "HEAVY FLIGHT", Kind::Shot},
-    {11, "SHIELD RAISED", Kind::Shot},
-    {12, "BALL GRENADE FLIGHT", Kind::Shot},
-    {13, "BIG EXPLOSION", Kind::Explosion},
-    {14, "BOMBLET EXPLOSION", Kind::Explosion},
-    {15, "GRENADE EXPLOSION", Kind::Explosion},
-    {16, "GIMLET DRILL", Kind::Shot},
-    {17, "HOVER", Kind::Interface},
-    {18, "CLICK", Kind::Interface},
-    {19, "WALL RISING", Kind::Explosion},
-    {20, "BALL GRENADE EXPLOSION", Kind::Explosion},
-    {21, "MISSILE EXPLOSION", Kind::Explosion},
-    {22, "FORTRESS DESTROYED", Kind::Explosion},
-    {23, "RAIN", Kind::Ambience},
-    {24, "SNOW WIND", Kind::Ambience},
-    {25, "THUNDER", Kind::Ambience},
+constexpr std::array<SoundInfo, LAST_SOUND - FIRST_SOUND + 1> INFOS{{
+    {SOUND_BUY, "PURCHASE", Kind::Interface},
+    {SUPER_GRENADE_LAUNCH_SOUND, "SUPER GRENADE LAUNCH", Kind::Shot},
+    {GRENADE_BOUNCE_SOUND, "GRENADE BOUNCE", Kind::Shot},
+    {BALL_BOUNCE_SOUND, "BALL BOUNCE", Kind::Shot},
+    {SOUND_RESULTS, "RESULTS FANFARE", Kind::Interface},
+    {BOMBLET_FALL_SOUND, "BOMBLET FALLING", Kind::Shot},
+    {MISSILE_FLIGHT_SOUND, "MISSILE FLIGHT", Kind::Shot},
+    {THROW_SOUND, "GRENADE FLIGHT", Kind::Shot},
+    {HEAVY_FLIGHT_SOUND, "HEAVY FLIGHT", Kind::Shot},
+    {SHIELD_SOUND, "SHIELD RAISED", Kind::Shot},
+    {BALL_FLIGHT_SOUND, "BALL GRENADE FLIGHT", Kind::Shot},
+    {BIG_EXPLOSION_SOUND, "BIG EXPLOSION", Kind::Explosion},
+    {SMALL_EXPLOSION_SOUND, "BOMBLET EXPLOSION", Kind::Explosion},
+    {GRENADE_EXPLOSION_SOUND, "GRENADE EXPLOSION", Kind::Explosion},
+    {GIMLET_SOUND, "GIMLET DRILL", Kind::Shot},
+    {HOVER_SOUND, "HOVER", Kind::Interface},
+    {CLICK_SOUND, "CLICK", Kind::Interface},
+    {WALL_SOUND, "WALL RISING", Kind::Explosion},
+    {BALL_EXPLOSION_SOUND, "BALL GRENADE EXPLOSION", Kind::Explosion},
+    {MISSILE_EXPLOSION_SOUND, "MISSILE EXPLOSION", Kind::Explosion},
+    {DESTRUCTION_SOUND, "FORTRESS DESTROYED", Kind::Explosion},
+    {RAIN_SOUND, "RAIN", Kind::Ambience},
+    {SNOW_SOUND, "SNOW WIND", Kind::Ambience},
+    {THUNDER_SOUND, "THUNDER", Kind::Ambience},
 }};
 
 }  // namespace
