@@ -1,5 +1,5 @@
 // One battle frame (the whole loop body: logic and drawBattleScene) with five fortresses, rain and
-// clouds, at 640 x 480 and 1024 x 768, against memcpy of one full frame in the same run. Each
+// weather.clouds, at 640 x 480 and 1024 x 768, against memcpy of one full frame in the same run. Each
 // iteration is one frame; the median and 99th percentile of the frames' processor time are
 // reported as counters (milliseconds).
 #include <benchmark/benchmark.h>
@@ -72,7 +72,7 @@ void startGame(int mode) {
     machine->font().open(fontHeight);
 }
 
-// A battle of five with rain and clouds already under way.
+// A battle of five with rain and weather.clouds already under way.
 void setUpStormyBattle() {
     numPlayers = 5;
     for (int i = 0; i < MAX_PLAYERS; ++i) {
@@ -81,13 +81,13 @@ void setUpStormyBattle() {
         players[i].ammo[0] = UNLIMITED_AMMO;
         players[i].ammo[2] = 3;
     }
-    setUpBattle();
-    precipitation = 1;
-    cloudType = 1;
-    windDirection = 1;
+    setUpBattle(battle);
+    weather.precipitation = 1;
+    weather.cloudType = 1;
+    weather.windDirection = 1;
     for (int i = 0; i < MAX_CLOUDS; ++i)
-        clouds[i] = {100.0f + 140.0f * i, 20.0f * i, 1, 1, static_cast<std::int16_t>(i), 0.3f};
-    for (int f = 0; f < 200; ++f) battleFrame();
+        weather.clouds[i] = {100.0f + 140.0f * i, 20.0f * i, 1, 1, static_cast<std::int16_t>(i), 0.3f};
+    for (int f = 0; f < 200; ++f) battleFrame(battle);
 }
 
 void BM_BattleFrame(benchmark::State& state) {
@@ -98,7 +98,7 @@ void BM_BattleFrame(benchmark::State& state) {
     for (auto _ : state) {
         battleState.battleTimeLeft = BATTLE_TIME;
         const double start = threadCpuMs();
-        battleFrame();
+        battleFrame(battle);
         frameMs.push_back(threadCpuMs() - start);
     }
     state.counters["median_ms"] = percentile(frameMs, 50);

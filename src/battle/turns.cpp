@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "audio/sound_system.h"
+#include "battle/battle.h"
 #include "battle/battle_state.h"
 #include "battle/camera.h"
 #include "battle/computer.h"
@@ -14,9 +15,6 @@
 #include "weapons/flight_program.h"
 #include "weapons/projectile.h"
 #include "weapons/weapon_specs.h"
-
-float directTargetX = 0;
-float directTargetY = 0;
 
 namespace {
 
@@ -42,22 +40,22 @@ void chooseSlotUnderCursor(const Player& p) {
     }
 }
 
-void markDirectTarget() {
-    directTargetX = static_cast<float>(cursorPos.x + scrollX);
-    directTargetY = static_cast<float>(cursorPos.y + scrollY);
-    flightPrograms[DIRECT_MISSILE][DIRECT_TARGET_ROW].p1 = directTargetX;
-    flightPrograms[DIRECT_MISSILE][DIRECT_TARGET_ROW].p2 = directTargetY;
+void markDirectTarget(Battle& b) {
+    b.directTargetX = static_cast<float>(cursorPos.x + b.camera.scrollX);
+    b.directTargetY = static_cast<float>(cursorPos.y + b.camera.scrollY);
+    flightPrograms[DIRECT_MISSILE][DIRECT_TARGET_ROW].p1 = b.directTargetX;
+    flightPrograms[DIRECT_MISSILE][DIRECT_TARGET_ROW].p2 = b.directTargetY;
     directTargetSet.store(1);
     inputState.leftButton.store(0);
 }
 
 // The launch speed the charged power stands for, toward the cursor.
-void fireAtCursor(const Player& p) {
+void fireAtCursor(const Player& p, const Camera& camera) {
     const WeaponSpec& kindRow = weaponSpecs[selectedWeapon.load() + 1];
     const int divisor = static_cast<int>(100.0 / kindRow.maxSpeed);
     const int speed = shotPower / divisor;
-    float dx = static_cast<float>(cursorPos.x + scrollX) - (p.x + 40);
-    const float dy = static_cast<float>(cursorPos.y + scrollY) - (p.y + 10);
+    float dx = static_cast<float>(cursorPos.x + camera.scrollX) - (p.x + 40);
+    const float dy = static_cast<float>(cursorPos.y + camera.scrollY) - (p.y + 10);
     if (dx == 0) dx = 1e-9f;  // straight up or down
     float angle = static_cast<float>(std::atan(dy / dx));
     if (dx < 0) angle += PI_APPROX;
@@ -67,12 +65,12 @@ void fireAtCursor(const Player& p) {
     launchShot(vx, vy);
 }
 
-void handOver() {
+void handOver(Battle& b) {
     battleState.turnEndDelay = 0;
     bool found = false;
     for (int tried = 0; tried < numPlayers && !found; ++tried) {
         currentPlayer = static_cast<std::uint16_t>((currentPlayer + 1) % numPlayers);
-        cameraToPlayer();
+        b.camera.cameraToPlayer(players[currentPlayer]);
         found = players[currentPlayer].isDead != 1;
     }
     if (!found) return;  // nobody stands: the battle ends this frame
@@ -80,23 +78,23 @@ void handOver() {
     battleState.shotFired = 0;
     directTargetSet.store(0);
     selectedWeapon.store(0);
-    resetComputerSearch();
-    if (players[currentPlayer].isComputer == 1) chooseComputerWeapon();
+    b.search.resetComputerSearch();
+    if (players[currentPlayer].isComputer == 1) b.search.chooseComputerWeapon();
 }
 
 }  // namespace
 
-void humanTurnStep() {
+void humanTurnStep(Battle& battle) {
     const Player& p = shooter();
     if (inputState.leftButton.load() == 1) chooseSlotUnderCursor(p);
     if (inputState.leftButton.load() == 1 && battleState.shotFired == 0 && directTargetSet.load() == 0 &&
         selectedWeapon.load() == DIRECT_MISSILE)
-        markDirectTarget();
+        markDirectTarget(battle);
     if (inputState.leftButton.load() == 1 && battleState.shotFired == 0) {
         if (shotPower < maxShotPower) ++shotPower;
         if (shotPower >= maxShotPower) inputState.leftButton.store(0);  // a full charge fires by itself
     }
-    if (inputState.leftButton.load() == 0 && shotPower > 0) fireAtCursor(p);
+    if (inputState.leftButton.load() == 0 && shotPower > 0) fireAtCursor(p, battle.camera);
 }
 
 void launchShot(float vx, float vy) {
@@ -112,12 +110,12 @@ void launchShot(float vx, float vy) {
     if (p.ammo[weapon] != UNLIMITED_AMMO) --p.ammo[weapon];
 }
 
-void endTurnStep() {
+void endTurnStep(Battle& battle) {
     if (battleState.shotFired != 1) return;
     if (battleState.turnEndDelay == 0) {
         if (activeProjectileCount() == 0) battleState.turnEndDelay = TURN_END_PAUSE;
     } else {
         --battleState.turnEndDelay;
     }
-    if (battleState.turnEndDelay == 1) handOver();
+    if (battleState.turnEndDelay == 1) handOver(battle);
 }

@@ -1,7 +1,7 @@
 // The question before leaving a battle or the shop.
 #include "audio/sound_system.h"
+#include "battle/battle.h"
 #include "battle/scene.h"
-#include "battle/weather.h"
 #include "core/input.h"
 #include "core/settings.h"
 #include "gfx/display.h"
@@ -16,11 +16,11 @@ constexpr int CLICK_SOUND = 18;
 constexpr std::int32_t KEY_YES = 0x59;
 constexpr std::int32_t KEY_NO = 0x4E;
 
-void drawQuestion(int mode) {
+void drawQuestion(int mode, Battle* battle) {
     const int w = screenWidth;
     const int h = screenHeight;
-    if (mode == FROM_BATTLE)
-        drawBattleScene();
+    if (mode == FROM_BATTLE && battle)
+        drawBattleScene(*battle);
     else
         FillRect(backBuffer, PackColor(10, 0, 10), {0, 0, w, h});
     DrawPanel(backBuffer, w / 4 - 15, h / 2 - 30, w / 2, static_cast<int>(fontHeight * 1.5));
@@ -30,14 +30,14 @@ void drawQuestion(int mode) {
 
 }  // namespace
 
-int confirmQuit(int mode) {
+int confirmQuit(int mode, Battle* battle) {
     inputState.leftButton.store(0, std::memory_order_relaxed);
     inputState.lastKeyDown.store(0, std::memory_order_relaxed);
     soundSystem.StopAllChannels();
     playSoundEffect(CLICK_SOUND);
     std::int32_t key = 0;
     while (key != KEY_YES && key != KEY_NO) {
-        drawQuestion(mode);
+        drawQuestion(mode, battle);
         PresentFrame();
         RestoreLostSurfaces();
         key = inputState.lastKeyDown.load(std::memory_order_relaxed);
@@ -45,6 +45,6 @@ int confirmQuit(int mode) {
     playSoundEffect(CLICK_SOUND);
     inputState.lastKeyDown.store(0, std::memory_order_relaxed);
     if (key == KEY_YES) return 1;
-    if (mode == FROM_BATTLE) playWeatherSound();
+    if (mode == FROM_BATTLE && battle) battle->weather.playWeatherSound();
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "screens/game_flow.h"
 
 #include "audio/sound_system.h"
+#include "battle/battle.h"
 #include "battle/battle_state.h"
 #include "core/error_box.h"
 #include "core/input.h"
@@ -76,11 +77,11 @@ void waitForFirstInput() {
     clearInputs();
 }
 
-void newGame() {
+void newGame(Battle& battle) {
     inputState.lastKeyDown.store(0, std::memory_order_relaxed);
     newGameReset();
     if (playerSetup() == 1) {
-        runBattle();
+        runBattle(battle);
         inputState.lastKeyDown.store(0, std::memory_order_relaxed);
     }
 }
@@ -143,9 +144,12 @@ void drawMenuFrame() {
 }
 
 void gameFlowMain(CMainFrame*) {
+    // The battles' own state lives as long as the game thread, as does everything of a battle
+    // that one battle leaves to the next.
+    Battle battle;
     showStartupPicture();
     loadGameData();
     waitForFirstInput();
-    while (runMenu() == MenuResult::NewGame) newGame();
+    while (runMenu() == MenuResult::NewGame) newGame(battle);
     exitGame();
 }

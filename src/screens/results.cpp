@@ -38,11 +38,11 @@ std::string moneyLine(const Player& p) {
     return buffer;
 }
 
-void drawResults() {
+void drawResults(Battle& battle) {
     const int w = screenWidth;
     const int h = screenHeight;
     const bool timeRanOut = battleState.battleTimeLeft == 0;
-    drawBattleScene();
+    drawBattleScene(battle);
     DrawPanel(backBuffer, w / 8, h / 4, 3 * w / 4 - 30, h / 2 - 30);
     const char* title = timeRanOut ? "END OF TIME" : "CONGRATULATION!!!";
     DrawTextCentered(w / 2, h / 4 + 20, title, SHADOW);
@@ -73,7 +73,7 @@ Ranking rankByWins() {
     return ranking;
 }
 
-void showResults() {
+void showResults(Battle& battle) {
     inputState.leftButton.store(0, std::memory_order_relaxed);
     inputState.lastKeyDown.store(0, std::memory_order_relaxed);
     int hold = HOLD_FRAMES;
@@ -81,7 +81,7 @@ void showResults() {
     for (;;) {
         if (hold > 0) hold -= 1;
         for (int i = 0; i < 3; ++i) readCursor();
-        drawResults();
+        drawResults(battle);
         PresentFrame();
         RestoreLostSurfaces();
         // Input that comes during the hold waits for its end.
