@@ -1,5 +1,5 @@
 // One battle frame (the whole loop body: logic and drawBattleScene) with five fortresses, rain and
-// clouds, at 640 x 480 and 1024 x 768, against memcpy of one full frame in the same run. Each
+// weather.clouds, at 640 x 480 and 1024 x 768, against memcpy of one full frame in the same run. Each
 // iteration is one frame; the median and 99th percentile of the frames' processor time are
 // reported as counters (milliseconds).
 #include <benchmark/benchmark.h>
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "audio/sound_system.h"
+#include "battle/battle.h"
 #include "battle/battle_loop.h"
 #include "battle/battle_state.h"
 #include "battle/placement.h"
@@ -73,7 +74,7 @@ void startGame(int mode) {
 }
 
 // A battle of five with rain and clouds already under way.
-void setUpStormyBattle() {
+void setUpStormyBattle(Battle& battle) {
     numPlayers = 5;
     for (int i = 0; i < MAX_PLAYERS; ++i) {
         players[i].name = "NONAME 0" + std::to_string(i + 1);
@@ -81,24 +82,26 @@ void setUpStormyBattle() {
         players[i].ammo[0] = UNLIMITED_AMMO;
         players[i].ammo[2] = 3;
     }
-    setUpBattle();
-    precipitation = 1;
-    cloudType = 1;
-    windDirection = 1;
+    setUpBattle(battle);
+    Weather& weather = battle.weather;
+    weather.precipitation = 1;
+    weather.cloudType = 1;
+    weather.windDirection = 1;
     for (int i = 0; i < MAX_CLOUDS; ++i)
-        clouds[i] = {100.0f + 140.0f * i, 20.0f * i, 1, 1, static_cast<std::int16_t>(i), 0.3f};
-    for (int f = 0; f < 200; ++f) battleFrame();
+        weather.clouds[i] = {100.0f + 140.0f * i, 20.0f * i, 1, 1, static_cast<std::int16_t>(i), 0.3f};
+    for (int f = 0; f < 200; ++f) battleFrame(battle);
 }
 
 void BM_BattleFrame(benchmark::State& state) {
     startGame(static_cast<int>(state.range(0)));
-    setUpStormyBattle();
+    Battle battle;
+    setUpStormyBattle(battle);
     std::vector<double> frameMs;
     frameMs.reserve(1 << 16);
     for (auto _ : state) {
         battleState.battleTimeLeft = BATTLE_TIME;
         const double start = threadCpuMs();
-        battleFrame();
+        battleFrame(battle);
         frameMs.push_back(threadCpuMs() - start);
     }
     state.counters["median_ms"] = percentile(frameMs, 50);

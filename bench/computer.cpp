@@ -97,15 +97,16 @@ void BM_SearchStep(benchmark::State& state) {
     int shooter = 0;
     int speed = firstSpeed;
     useLevel((*levels)[0]);
+    ComputerSearch search;
     for (auto _ : state) {
         currentPlayer = static_cast<std::uint16_t>(shooter);
         const auto start = std::chrono::steady_clock::now();
-        searchShots(speed);
+        search.searchShots(speed);
         const auto end = std::chrono::steady_clock::now();
         micros.push_back(std::chrono::duration<double, std::micro>(end - start).count());
         if (++speed > lastSpeed) {
             speed = firstSpeed;
-            resetComputerSearch();
+            search.resetComputerSearch();
             if (++shooter == FORTRESSES) {
                 shooter = 0;
                 level = (level + 1) % levels->size();

@@ -1,6 +1,7 @@
 #include "battle/battle_loop.h"
 
 #include "audio/sound_system.h"
+#include "battle/battle.h"
 #include "battle/battle_state.h"
 #include "battle/camera.h"
 #include "battle/computer.h"
@@ -22,12 +23,28 @@
 #include "world/level_file.h"
 #include "world/world.h"
 
-const FrameSteps GAME_FRAME_STEPS{PresentFrame, readCursor,          RestoreLostSurfaces, drawBattleScene,
-                                  checkDeaths,  humanTurnStep,       computerTurnStep,    cameraFollow,
-                                  weatherStep,  endTurnStep,         fortressFallSpeed,   fortressFall,
-                                  edgeScroll,   cameraOnProjectiles, spawnCrate,          crateFall,
-                                  resolveHits,  [] { stepProjectiles(battleState.frameThird); },
-                                  animationTick};
+// Every step of the game's frame; the steps that work on nothing of the battle ignore it.
+const FrameSteps GAME_FRAME_STEPS{
+    [](Battle&) { PresentFrame(); },
+    [](Battle&) { readCursor(); },
+    [](Battle&) { RestoreLostSurfaces(); },
+    drawBattleScene,
+    [](Battle&) { checkDeaths(); },
+    humanTurnStep,
+    [](Battle& b) { b.search.computerTurnStep(); },
+    [](Battle& b) { b.camera.cameraFollow(); },
+    [](Battle& b) { b.weather.weatherStep(battleState.weatherTick); },
+    endTurnStep,
+    [](Battle&) { fortressFallSpeed(); },
+    [](Battle&) { fortressFall(); },
+    [](Battle& b) { b.camera.edgeScroll(pointer()); },
+    [](Battle& b) { b.camera.cameraOnProjectiles(); },
+    [](Battle& b) { spawnCrate(b.crates); },
+    [](Battle& b) { crateFall(b.crates); },
+    [](Battle& b) { resolveHits(b.crates); },
+    [](Battle&) { stepProjectiles(battleState.frameThird); },
+    [](Battle&) { animationTick(); },
+};
 
 namespace {
 
@@ -35,30 +52,30 @@ constexpr int LEVEL_CHOICES = 64;
 
 }  // namespace
 
-FrameOutcome battleFrame(const FrameSteps& s) {
-    s.present();
-    s.readCursor();
-    s.restoreSurfaces();
-    s.drawScene();
-    s.checkDeaths();
+FrameOutcome battleFrame(Battle& battle, const FrameSteps& s) {
+    s.present(battle);
+    s.readCursor(battle);
+    s.restoreSurfaces(battle);
+    s.drawScene(battle);
+    s.checkDeaths(battle);
     if (players[currentPlayer].isComputer == 0)
-        s.humanTurn();
+        s.humanTurn(battle);
     else
-        s.computerTurn();
-    s.cameraFollow();
-    s.weather();
-    s.endTurn();
-    s.fortressFallSpeed();
-    s.fortressFall();
-    s.edgeScroll();
-    s.cameraOnProjectiles();
-    s.spawnCrate();
-    s.crateFall();
-    s.resolveHits();
-    s.stepProjectiles();
+        s.computerTurn(battle);
+    s.cameraFollow(battle);
+    s.weather(battle);
+    s.endTurn(battle);
+    s.fortressFallSpeed(battle);
+    s.fortressFall(battle);
+    s.edgeScroll(battle);
+    s.cameraOnProjectiles(battle);
+    s.spawnCrate(battle);
+    s.crateFall(battle);
+    s.resolveHits(battle);
+    s.stepProjectiles(battle);
     if (++battleState.frameThird > 2) {
         battleState.frameThird = 0;
-        s.animationTick();
+        s.animationTick(battle);
     }
 
     if (battleOver() && battleState.turnEndDelay < 2) {
@@ -70,19 +87,19 @@ FrameOutcome battleFrame(const FrameSteps& s) {
     return FrameOutcome::Continue;
 }
 
-void setUpBattle() {
+void setUpBattle(Battle& battle) {
     battleState.battleTimeLeft = BATTLE_TIME;
     beginWaitAnimation();
-    resetBattleState();
+    resetBattleState(battle);
     battleState.scenery = static_cast<std::uint16_t>(randScaled(5));
     battleState.levelIndex = randScaled(LEVEL_CHOICES);
-    chooseWeather();
+    battle.weather.chooseWeather();
     if (battleState.scenery <= 4) soundSystem.PlayMusic("tan.xm");
     placeFortresses();
     // Waits for a timer call that is still drawing: the first battle frame is the game thread's.
     endWaitAnimation();
     restoreFortressImages();
-    cameraToPlayer();
-    playWeatherSound();
-    chooseSkyColours();
+    battle.camera.cameraToPlayer(players[currentPlayer]);
+    battle.weather.playWeatherSound();
+    battle.weather.chooseSkyColours();
 }

@@ -1,27 +1,30 @@
 // One battle frame, its steps in their fixed order, and the battle's set-up.
 #pragma once
 
-// The callees of one frame. The game uses GAME_FRAME_STEPS; tests put recorders in their place.
+struct Battle;
+
+// The callees of one frame, each given the battle. The game uses GAME_FRAME_STEPS; tests put
+// recorders in their place.
 struct FrameSteps {
-    void (*present)();
-    void (*readCursor)();
-    void (*restoreSurfaces)();
-    void (*drawScene)();
-    void (*checkDeaths)();
-    void (*humanTurn)();
-    void (*computerTurn)();
-    void (*cameraFollow)();
-    void (*weather)();
-    void (*endTurn)();
-    void (*fortressFallSpeed)();
-    void (*fortressFall)();
-    void (*edgeScroll)();
-    void (*cameraOnProjectiles)();
-    void (*spawnCrate)();
-    void (*crateFall)();
-    void (*resolveHits)();
-    void (*stepProjectiles)();
-    void (*animationTick)();
+    void (*present)(Battle&);
+    void (*readCursor)(Battle&);
+    void (*restoreSurfaces)(Battle&);
+    void (*drawScene)(Battle&);
+    void (*checkDeaths)(Battle&);
+    void (*humanTurn)(Battle&);
+    void (*computerTurn)(Battle&);
+    void (*cameraFollow)(Battle&);
+    void (*weather)(Battle&);
+    void (*endTurn)(Battle&);
+    void (*fortressFallSpeed)(Battle&);
+    void (*fortressFall)(Battle&);
+    void (*edgeScroll)(Battle&);
+    void (*cameraOnProjectiles)(Battle&);
+    void (*spawnCrate)(Battle&);
+    void (*crateFall)(Battle&);
+    void (*resolveHits)(Battle&);
+    void (*stepProjectiles)(Battle&);
+    void (*animationTick)(Battle&);
 };
 
 extern const FrameSteps GAME_FRAME_STEPS;
@@ -31,6 +34,6 @@ extern const FrameSteps GAME_FRAME_STEPS;
 enum class FrameOutcome { Continue, Finished, Escape };
 
 // The whole frame loop body: the steps, the tick every third frame and the end tests.
-FrameOutcome battleFrame(const FrameSteps& steps = GAME_FRAME_STEPS);
+FrameOutcome battleFrame(Battle& battle, const FrameSteps& steps = GAME_FRAME_STEPS);
 // Set-up steps 1 to 11: landscape, fortresses, weather, starting player, the weather's sound.
-void setUpBattle();
+void setUpBattle(Battle& battle);

@@ -1,5 +1,7 @@
 #include "battle/battle_state.h"
 
+#include "battle/battle.h"
+
 #include "battle/camera.h"
 #include "battle/computer.h"
 #include "battle/crates.h"
@@ -26,10 +28,10 @@ void cycle(std::int16_t& counter, std::int16_t first, std::int16_t last) {
     counter = counter >= last ? first : static_cast<std::int16_t>(counter + 1);
 }
 
-void resetTurnState() {
+void resetTurnState(Battle& battle) {
     directTargetSet = 0;
-    scrollX = scrollY = 0;
-    cameraTargetX = cameraTargetY = 0;
+    battle.camera.scrollX = battle.camera.scrollY = 0;
+    battle.camera.cameraTargetX = battle.camera.cameraTargetY = 0;
     selectedWeapon = weapon::MISSILE;
     shotPower = 0;
     animCounters.powerBarImage = POWER_BAR_IMAGE;
@@ -37,13 +39,13 @@ void resetTurnState() {
     // randScaled(n) names n itself once in 32768 draws, which is no player: it folds onto 0.
     const std::int32_t first = randScaled(numPlayers);
     currentPlayer = static_cast<std::uint16_t>(first < numPlayers ? first : 0);
-    resetComputerSearch();
+    battle.search.resetComputerSearch();
     battleState.turnTimeLeft = TURN_TIME;
     battleState.turnEndDelay = 0;
-    clearCrates();
+    clearCrates(battle.crates);
     message.clear();
     battleState.messageTime = 0;
-    clearWeatherObjects();
+    battle.weather.clearWeatherObjects();
 }
 
 }  // namespace
@@ -51,12 +53,12 @@ void resetTurnState() {
 void resetAnimCounters() {
     animCounters = AnimCounters{};
     battleState.frameThird = 0;
-    weatherTick = 0;
+    battleState.weatherTick = 0;
 }
 
-void resetBattleState() {
+void resetBattleState(Battle& battle) {
     resetInput();
-    resetTurnState();
+    resetTurnState(battle);
     resetAnimCounters();
     buildFlightPrograms();
     clearProjectiles();

@@ -16,6 +16,7 @@ struct BattleState {
     std::int16_t shotFired = 0;
     std::int16_t turnEndDelay = 0;
     std::uint8_t frameThird = 0;
+    std::int16_t weatherTick = 0;  // 0..10: the clouds' animation step comes at 0
     // Read by the window thread's timer while a battle is being set up.
     std::atomic<std::int16_t> setupInProgress{0};
     std::atomic<std::int16_t> waitImage{FIRST_WAIT_IMAGE};
@@ -40,7 +41,9 @@ struct AnimCounters {
 
 extern AnimCounters animCounters;
 
-void resetBattleState();
+struct Battle;
+
+void resetBattleState(Battle& battle);
 // The third reset of resetBattleState (the counters, frameThird and the weather tick), also used
 // by the set-up and shop screens so that their animations start in phase after a battle.
 void resetAnimCounters();

@@ -4,7 +4,6 @@
 
 #include "battle/fortress.h"
 #include "battle/placement.h"
-#include "core/input.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "core/settings.h"
@@ -12,14 +11,6 @@
 #include "world/landscape.h"
 #include "world/level_file.h"
 #include "world/world.h"
-
-std::int16_t scrollX = 0;
-std::int16_t scrollY = 0;
-std::int16_t cameraTargetX = 0;
-std::int16_t cameraTargetY = 0;
-// Never reset: they run back to 0 by themselves once the cursor leaves the edge.
-std::int16_t edgeSpeedX = 0;
-std::int16_t edgeSpeedY = 0;
 
 namespace {
 
@@ -51,25 +42,24 @@ void edgeAxis(std::int16_t& speed, int cursor, int screenSize) {
 
 }  // namespace
 
-void cameraToPlayer() {
-    const Player& p = players[currentPlayer];
+void Camera::cameraToPlayer(const Player& p) {
     cameraTargetX = static_cast<std::int16_t>(static_cast<int>(p.x) + LAUNCH_DX);
     cameraTargetY = static_cast<std::int16_t>(static_cast<int>(p.y) + 20);
 }
 
-void cameraFollow() {
+void Camera::cameraFollow() {
     followAxis(scrollX, cameraTargetX, screenWidth, WORLD_WIDTH);
     followAxis(scrollY, cameraTargetY, screenHeight, WORLD_HEIGHT);
 }
 
-void edgeScroll() {
-    edgeAxis(edgeSpeedX, pointer().x, screenWidth);
-    edgeAxis(edgeSpeedY, pointer().y, screenHeight);
+void Camera::edgeScroll(platform::Point pointer) {
+    edgeAxis(edgeSpeedX, pointer.x, screenWidth);
+    edgeAxis(edgeSpeedY, pointer.y, screenHeight);
     cameraTargetX = static_cast<std::int16_t>(cameraTargetX + edgeSpeedX);
     cameraTargetY = static_cast<std::int16_t>(cameraTargetY + edgeSpeedY);
 }
 
-void cameraOnProjectiles() {
+void Camera::cameraOnProjectiles() {
     for (const Projectile& p : projectiles) {
         if (p.kind == 0) continue;
         cameraTargetX = static_cast<std::int16_t>(static_cast<int>(p.x));

@@ -3,14 +3,22 @@
 
 #include <cstdint>
 
-extern std::int16_t scrollX;
-extern std::int16_t scrollY;
-extern std::int16_t cameraTargetX;
-extern std::int16_t cameraTargetY;
-extern std::int16_t edgeSpeedX;
-extern std::int16_t edgeSpeedY;
+#include "platform/platform.h"
 
-void cameraToPlayer();
-void cameraFollow();
-void edgeScroll();
-void cameraOnProjectiles();
+struct Player;
+
+// scrollX/scrollY: the world point at the screen's top-left corner; the camera glides toward its
+// target. The edge speeds are never reset: they run back to 0 once the pointer leaves the edge.
+struct Camera {
+    std::int16_t scrollX = 0;
+    std::int16_t scrollY = 0;
+    std::int16_t cameraTargetX = 0;
+    std::int16_t cameraTargetY = 0;
+    std::int16_t edgeSpeedX = 0;
+    std::int16_t edgeSpeedY = 0;
+
+    void cameraToPlayer(const Player& player);
+    void cameraFollow();
+    void edgeScroll(platform::Point pointer);
+    void cameraOnProjectiles();
+};

@@ -14,13 +14,6 @@
 #include "weapons/weapon_specs.h"
 #include "world/world.h"
 
-std::int16_t aiAimed = 0;
-std::int16_t aiSpeedStep = 4;
-float aiBestMiss = 1000000.0f;
-std::int16_t aiBestSpeed = 0;
-float aiVx = 0;
-float aiVy = 0;
-
 namespace {
 
 using weapon::GIMLET;
@@ -60,18 +53,18 @@ bool hitsEnemyFortress(int shooter, float px, float py) {
 }
 
 // Keeps the launch velocity if its impact lies nearer to an enemy's fortress point than any before.
-void scoreImpact(int shooter, float px, float py, float vx0, float vy0, int speed) {
+void scoreImpact(ComputerSearch& search, int shooter, float px, float py, float vx0, float vy0, int speed) {
     for (int q = 0; q < numPlayers && q < MAX_PLAYERS; ++q) {
         const Player& enemy = players[q];
         if (q == shooter || enemy.isDead != 0) continue;
         const int dx = static_cast<int>(px - enemy.x - LAUNCH_DX);
         const int dy = static_cast<int>(py - enemy.y - LAUNCH_DY);
         const float d = std::sqrt(static_cast<float>(dx * dx + dy * dy));
-        if (d < aiBestMiss) {
-            aiBestMiss = d;
-            aiVx = vx0;
-            aiVy = vy0;
-            aiBestSpeed = static_cast<std::int16_t>(speed);
+        if (d < search.aiBestMiss) {
+            search.aiBestMiss = d;
+            search.aiVx = vx0;
+            search.aiVy = vy0;
+            search.aiBestSpeed = static_cast<std::int16_t>(speed);
         }
     }
 }
@@ -97,16 +90,9 @@ bool flyTrial(const Surface& land, int shooter, float vx0, float vy0, const Weap
 
 }  // namespace
 
-void resetComputerSearch() {
-    aiVx = 0;
-    aiVy = 0;
-    aiBestSpeed = 0;
-    aiBestMiss = 1000000.0f;
-    aiAimed = 0;
-    aiSpeedStep = 4;
-}
+void ComputerSearch::resetComputerSearch() { *this = ComputerSearch{}; }
 
-void chooseComputerWeapon() {
+void ComputerSearch::chooseComputerWeapon() {
     const Player& p = players[currentPlayer < MAX_PLAYERS ? currentPlayer : 0];
     // The weapon whose computerDraws hold the draw; MISSILE when none does.
     int weapon = MISSILE;
@@ -120,7 +106,7 @@ void chooseComputerWeapon() {
     if (catalogueRow(weapon).computerSearchesFast) aiSpeedStep = FAST_SEARCH_SPEED;
 }
 
-void searchShots(int speed) {
+void ComputerSearch::searchShots(int speed) {
     Surface* land = lockLandscape();
     if (!land) return;
     const int shooter = currentPlayer;
@@ -133,14 +119,14 @@ void searchShots(int speed) {
         float px = 0;
         float py = 0;
         if (!flyTrial(*land, shooter, vx0, vy0, flight, px, py)) continue;
-        scoreImpact(shooter, px, py, vx0, vy0, speed);
+        scoreImpact(*this, shooter, px, py, vx0, vy0, speed);
         // Holding the right button shows the impacts tried, as new ground.
         if (trialsShown())
             land->row(static_cast<int>(py))[static_cast<int>(px)] = TRIAL_DOT;
     }
 }
 
-void computerTurnStep() {
+void ComputerSearch::computerTurnStep() {
     if (currentPlayer >= MAX_PLAYERS) return;
     int weapon = selectedWeapon;
     if (aiAimed == 0) {

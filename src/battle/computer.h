@@ -3,15 +3,18 @@
 
 #include <cstdint>
 
-extern std::int16_t aiAimed;
-extern std::int16_t aiSpeedStep;
-extern float aiBestMiss;
-extern std::int16_t aiBestSpeed;
-extern float aiVx;
-extern float aiVy;
+// The search of the computer player on turn: trial shots at rising speeds, the best so far.
+// Construction and resetComputerSearch give the turn-start values.
+struct ComputerSearch {
+    std::int16_t aiAimed = 0;
+    std::int16_t aiSpeedStep = 4;
+    float aiBestMiss = 1000000.0f;
+    std::int16_t aiBestSpeed = 0;
+    float aiVx = 0;
+    float aiVy = 0;
 
-// The turn-start values of the search state (battle start and every hand-over).
-void resetComputerSearch();
-void chooseComputerWeapon();
-void computerTurnStep();
-void searchShots(int speed);
+    void resetComputerSearch();
+    void chooseComputerWeapon();
+    void computerTurnStep();
+    void searchShots(int speed);
+};

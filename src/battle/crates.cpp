@@ -14,15 +14,13 @@
 #include "world/level_file.h"
 #include "world/world.h"
 
-Crate crates[MAX_CRATES];
-
 namespace {
 
 constexpr int MESSAGE_TICKS = 100;
 
 // A new crate must not fall onto a fortress nor next to another crate's x (free slots count
 // with their cleared x of 0).
-bool crateSpotTaken(int slot) {
+bool crateSpotTaken(const Crates& crates, int slot) {
     const float x = crates[slot].x;
     for (int other = 0; other < MAX_CRATES; ++other)
         if (other != slot && std::fabs(crates[other].x - x) <= 30.0f) return true;
@@ -38,13 +36,13 @@ void showRewardMessage(const Player& p, const char* what) {
 
 }  // namespace
 
-void clearCrates() {
+void clearCrates(Crates& crates) {
     for (Crate& crate : crates) crate = Crate{};
 }
 
 int crateImage(const Crate& crate) { return animCounters.crateFrame + CRATE_FRAMES * (crate.kind - 1); }
 
-void spawnCrate() {
+void spawnCrate(Crates& crates) {
     if (randScaled(5000) >= 3) return;
     int slot = 0;
     while (slot < MAX_CRATES && crates[slot].kind != 0) ++slot;
@@ -54,10 +52,10 @@ void spawnCrate() {
     crate.y = -24.0f;
     crate.fallSpeed = 0;
     crate.kind = static_cast<std::int8_t>(randScaled(2) + 1);
-    if (crateSpotTaken(slot)) crate = Crate{};
+    if (crateSpotTaken(crates, slot)) crate = Crate{};
 }
 
-void crateFall() {
+void crateFall(Crates& crates) {
     const ImageEntry& probe = raznoe[CRATE_PROBE_IMAGE];
     for (Crate& crate : crates) {
         if (crate.kind == 0) continue;

@@ -13,11 +13,11 @@ struct Crate {
 };
 
 constexpr int MAX_CRATES = 20;
-extern Crate crates[MAX_CRATES];
+using Crates = Crate[MAX_CRATES];
 
-void clearCrates();
-void spawnCrate();
-void crateFall();
+void clearCrates(Crates& crates);
+void spawnCrate(Crates& crates);
+void crateFall(Crates& crates);
 // The raznoe picture a crate shows now.
 int crateImage(const Crate& crate);
 // The reward of a crate hit by the projectile of `currentPlayer`, with its message line.

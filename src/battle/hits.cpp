@@ -50,7 +50,7 @@ void testPlayer(Projectile& p, const Probe& probe, int i, bool spareShooter) {
     if (probe.touches(raznoe[FORTRESS_PICTURE + i], x, y)) explode(p);
 }
 
-void testCrates(Projectile& p, const Probe& probe) {
+void testCrates(Crates& crates, Projectile& p, const Probe& probe) {
     for (Crate& crate : crates) {
         if (crate.kind == 0) continue;
         if (!probe.touches(raznoe[crateImage(crate)], static_cast<int>(crate.x), static_cast<int>(crate.y)))
@@ -61,11 +61,11 @@ void testCrates(Projectile& p, const Probe& probe) {
     }
 }
 
-void resolveFlying(Projectile& p, const Probe& probe) {
+void resolveFlying(Crates& crates, Projectile& p, const Probe& probe) {
     if (probe.touches(raznoe[LANDSCAPE_IMAGE], 0, 0) && weaponSpecs[p.kind].bounceRadius == 0) explode(p);
     if (passesEverything(p)) return;
     for (int i = 0; i < numPlayers; ++i) testPlayer(p, probe, i, p.graceTicks != 0);
-    testCrates(p, probe);
+    testCrates(crates, p, probe);
 }
 
 void resolveLaunching(Projectile& p, const Probe& probe) {
@@ -77,14 +77,14 @@ void resolveLaunching(Projectile& p, const Probe& probe) {
 
 }  // namespace
 
-void resolveHits() {
+void resolveHits(Crates& crates) {
     for (Projectile& p : projectiles) {
         if (p.kind == 0 || (p.state != FLYING && p.state != LAUNCHING)) continue;
         const ImageEntry& image = raznoe[projectileImage(p)];
         const Probe probe{image, static_cast<int>(p.x) - image.width / 2,
                           static_cast<int>(p.y) - image.height / 2};
         if (p.state == FLYING)
-            resolveFlying(p, probe);
+            resolveFlying(crates, p, probe);
         else
             resolveLaunching(p, probe);
     }

@@ -1,4 +1,6 @@
 // What a launching or flying projectile touches: the landscape, shields, fortresses and crates.
 #pragma once
 
-void resolveHits();
+#include "battle/crates.h"
+
+void resolveHits(Crates& crates);

@@ -1,5 +1,6 @@
 #include "battle/scene.h"
 
+#include "battle/battle.h"
 #include "battle/battle_state.h"
 #include "battle/camera.h"
 #include "battle/crates.h"
@@ -24,64 +25,66 @@ namespace {
 constexpr int THINK_ICON_DX = 30;
 
 // World-space drawing: clipped to the screen, shifted by the camera.
-void drawWorld(int image, int worldX, int worldY) {
-    DrawImageClipped(backBuffer, raznoe[image], worldX - scrollX, worldY - scrollY);
+void drawWorld(const Camera& camera, int image, int worldX, int worldY) {
+    DrawImageClipped(backBuffer, raznoe[image], worldX - camera.scrollX, worldY - camera.scrollY);
 }
 
 // An image whose centre sits on a world point.
-void drawCentred(int image, int worldX, int worldY) {
+void drawCentred(const Camera& camera, int image, int worldX, int worldY) {
     const ImageEntry& e = raznoe[image];
-    drawWorld(image, worldX - e.width / 2, worldY - e.height / 2);
+    drawWorld(camera, image, worldX - e.width / 2, worldY - e.height / 2);
 }
 
-void drawFortresses() {
+void drawFortresses(const Camera& camera) {
     for (int i = 0; i < numPlayers; ++i) {
         const Player& p = players[i];
         const int x = static_cast<int>(p.x);
         const int y = static_cast<int>(p.y);
         if (y == 0) continue;
         const bool onTurn = i == currentPlayer;
-        if (p.shieldHits > 0) drawWorld(animCounters.shieldFrame, x - 20, y - 35);
-        if (p.isDead == 0) drawWorld(animCounters.flagFrame + 10 * p.colour, x + 60, y - (onTurn ? 75 : 40));
-        drawWorld(FORTRESS_BACK_IMAGE, x, y);
-        drawWorld(FORTRESS_PICTURE + i, x, y);
-        if (p.isComputer && onTurn) drawWorld(animCounters.thinkFrame, x + THINK_ICON_DX, y - 15);
+        if (p.shieldHits > 0) drawWorld(camera, animCounters.shieldFrame, x - 20, y - 35);
+        if (p.isDead == 0)
+            drawWorld(camera, animCounters.flagFrame + 10 * p.colour, x + 60, y - (onTurn ? 75 : 40));
+        drawWorld(camera, FORTRESS_BACK_IMAGE, x, y);
+        drawWorld(camera, FORTRESS_PICTURE + i, x, y);
+        if (p.isComputer && onTurn) drawWorld(camera, animCounters.thinkFrame, x + THINK_ICON_DX, y - 15);
     }
 }
 
-void drawCrates() {
-    for (const Crate& crate : crates)
+void drawCrates(const Battle& b) {
+    for (const Crate& crate : b.crates)
         if (crate.kind != 0)
-            drawWorld(crateImage(crate), static_cast<int>(crate.x), static_cast<int>(crate.y));
+            drawWorld(b.camera, crateImage(crate), static_cast<int>(crate.x), static_cast<int>(crate.y));
 }
 
-void drawLandscapeTiles() {
+void drawLandscapeTiles(const Camera& camera) {
     for (int r = 0; r < TILE_ROWS; ++r)
         for (int c = 0; c < TILE_COLUMNS; ++c)
-            DrawImageClipped(backBuffer, fon[r * TILE_COLUMNS + c], TILE_WIDTH * c - scrollX,
-                             TILE_HEIGHT * r - scrollY);
+            DrawImageClipped(backBuffer, fon[r * TILE_COLUMNS + c], TILE_WIDTH * c - camera.scrollX,
+                             TILE_HEIGHT * r - camera.scrollY);
 }
 
-void drawProjectiles() {
+void drawProjectiles(const Camera& camera) {
     for (const Projectile& p : projectiles)
-        if (p.kind != 0) drawCentred(projectileImage(p), static_cast<int>(p.x), static_cast<int>(p.y));
+        if (p.kind != 0)
+            drawCentred(camera, projectileImage(p), static_cast<int>(p.x), static_cast<int>(p.y));
 }
 
 }  // namespace
 
-void drawBattleScene() {
-    drawSky();
-    drawBackDrops();
-    drawClouds();
-    drawFortresses();
-    drawCrates();
-    drawLandscapeTiles();
+void drawBattleScene(Battle& b) {
+    b.weather.drawSky();
+    b.weather.drawBackDrops(b.camera);
+    b.weather.drawClouds(b.camera);
+    drawFortresses(b.camera);
+    drawCrates(b);
+    drawLandscapeTiles(b.camera);
     if (directTargetSet == 1)
-        drawCentred(animCounters.markerFrame, static_cast<int>(directTargetX),
-                    static_cast<int>(directTargetY));
-    drawProjectiles();
-    drawFrontDrops();
-    drawFlash();
+        drawCentred(b.camera, animCounters.markerFrame, static_cast<int>(b.directTargetX),
+                    static_cast<int>(b.directTargetY));
+    drawProjectiles(b.camera);
+    b.weather.drawFrontDrops(b.camera);
+    b.weather.drawFlash();
     drawPowerBar();
     drawWeaponBar();
     drawHudTexts();

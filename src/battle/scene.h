@@ -1,5 +1,7 @@
 // One battle frame drawn into the back buffer: sky, landscape, fortresses, projectiles, HUD.
 #pragma once
 
-void drawBattleScene();
+struct Battle;
+
+void drawBattleScene(Battle& battle);
 void drawPowerBar();

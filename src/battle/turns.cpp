@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "audio/sound_system.h"
+#include "battle/battle.h"
 #include "battle/battle_state.h"
 #include "battle/camera.h"
 #include "battle/computer.h"
@@ -17,9 +18,6 @@
 #include "weapons/flight_program.h"
 #include "weapons/projectile.h"
 #include "weapons/weapon_specs.h"
-
-float directTargetX = 0;
-float directTargetY = 0;
 
 namespace {
 
@@ -40,22 +38,22 @@ void chooseSlotUnderCursor(const Player& p) {
     }
 }
 
-void markDirectTarget() {
-    directTargetX = static_cast<float>(pointer().x + scrollX);
-    directTargetY = static_cast<float>(pointer().y + scrollY);
-    homingTargetX = directTargetX;
-    homingTargetY = directTargetY;
+void markDirectTarget(Battle& b) {
+    b.directTargetX = static_cast<float>(pointer().x + b.camera.scrollX);
+    b.directTargetY = static_cast<float>(pointer().y + b.camera.scrollY);
+    homingTargetX = b.directTargetX;
+    homingTargetY = b.directTargetY;
     directTargetSet = 1;
     takeButton();
 }
 
 // The launch speed the charged power stands for, toward the cursor.
-void fireAtCursor(const Player& p) {
+void fireAtCursor(const Player& p, const Camera& camera) {
     const WeaponSpec& kindRow = weaponSpecs[kindOf(selectedWeapon)];
     const int divisor = static_cast<int>(100.0 / kindRow.maxSpeed);
     const int speed = shotPower / divisor;
-    float dx = static_cast<float>(pointer().x + scrollX) - (p.x + LAUNCH_DX);
-    const float dy = static_cast<float>(pointer().y + scrollY) - (p.y + LAUNCH_DY);
+    float dx = static_cast<float>(pointer().x + camera.scrollX) - (p.x + LAUNCH_DX);
+    const float dy = static_cast<float>(pointer().y + camera.scrollY) - (p.y + LAUNCH_DY);
     if (dx == 0) dx = 1e-9f;  // straight up or down
     float angle = static_cast<float>(std::atan(dy / dx));
     if (dx < 0) angle += PI_APPROX;
@@ -65,12 +63,12 @@ void fireAtCursor(const Player& p) {
     launchShot(vx, vy);
 }
 
-void handOver() {
+void handOver(Battle& b) {
     battleState.turnEndDelay = 0;
     bool found = false;
     for (int tried = 0; tried < numPlayers && !found; ++tried) {
         currentPlayer = static_cast<std::uint16_t>((currentPlayer + 1) % numPlayers);
-        cameraToPlayer();
+        b.camera.cameraToPlayer(players[currentPlayer]);
         found = players[currentPlayer].isDead != 1;
     }
     if (!found) return;  // nobody stands: the battle ends this frame
@@ -78,23 +76,23 @@ void handOver() {
     battleState.shotFired = 0;
     directTargetSet = 0;
     selectedWeapon = weapon::MISSILE;
-    resetComputerSearch();
-    if (players[currentPlayer].isComputer == 1) chooseComputerWeapon();
+    b.search.resetComputerSearch();
+    if (players[currentPlayer].isComputer == 1) b.search.chooseComputerWeapon();
 }
 
 }  // namespace
 
-void humanTurnStep() {
+void humanTurnStep(Battle& battle) {
     const Player& p = shooter();
     if (buttonHeld()) chooseSlotUnderCursor(p);
     if (buttonHeld() && battleState.shotFired == 0 && directTargetSet == 0 &&
         selectedWeapon == DIRECT_MISSILE)
-        markDirectTarget();
+        markDirectTarget(battle);
     if (buttonHeld() && battleState.shotFired == 0) {
         if (shotPower < maxShotPower) ++shotPower;
         if (shotPower >= maxShotPower) takeButton();  // a full charge fires by itself
     }
-    if (!buttonHeld() && shotPower > 0) fireAtCursor(p);
+    if (!buttonHeld() && shotPower > 0) fireAtCursor(p, battle.camera);
 }
 
 void launchShot(float vx, float vy) {
@@ -110,12 +108,12 @@ void launchShot(float vx, float vy) {
     if (p.ammo[weapon] != UNLIMITED_AMMO) --p.ammo[weapon];
 }
 
-void endTurnStep() {
+void endTurnStep(Battle& battle) {
     if (battleState.shotFired != 1) return;
     if (battleState.turnEndDelay == 0) {
         if (activeProjectileCount() == 0) battleState.turnEndDelay = TURN_END_PAUSE;
     } else {
         --battleState.turnEndDelay;
     }
-    if (battleState.turnEndDelay == 1) handOver();
+    if (battleState.turnEndDelay == 1) handOver(battle);
 }

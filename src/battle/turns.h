@@ -1,9 +1,8 @@
 // A human player's turn, the launch of a shot, and the hand-over to the next player.
 #pragma once
 
-extern float directTargetX;
-extern float directTargetY;
+struct Battle;
 
-void humanTurnStep();
+void humanTurnStep(Battle& battle);
 void launchShot(float vx, float vy);
-void endTurnStep();
+void endTurnStep(Battle& battle);

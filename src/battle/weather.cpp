@@ -13,34 +13,22 @@
 #include "world/level_file.h"
 #include "world/world.h"
 
-std::int16_t precipitation = 0;
-std::int16_t windDirection = 0;
-std::int16_t cloudType = 0;
-std::int16_t flashCount = 0;
-std::int8_t skyColour[3] = {};
-std::int8_t skyDrift[3] = {};
-std::int16_t weatherTick = 0;
-Drop frontDrops[MAX_DROPS];
-Drop backDrops[MAX_DROPS];
-Cloud clouds[MAX_CLOUDS];
-
 namespace {
 
 constexpr int FIRST_CLOUD_IMAGE[3] = {0, LIGHT_CLOUD_IMAGE, DARK_CLOUD_IMAGE};
 
 struct DropLayer {
-    Drop* drops;
     float fall;    // pixels per frame
     float drift;   // wind's push per frame
     float wobble;  // snow's random sideways step
 };
 
-constexpr DropLayer RAIN_FRONT{frontDrops, 8.0f, 2.0f, 0.0f};
-constexpr DropLayer RAIN_BACK{backDrops, 4.0f, 1.0f, 0.0f};
-constexpr DropLayer SNOW_FRONT{frontDrops, 1.0f, 0.3f, 1.0f};
-constexpr DropLayer SNOW_BACK{backDrops, 0.5f, 0.2f, 0.3f};
+constexpr DropLayer RAIN_FRONT{8.0f, 2.0f, 0.0f};
+constexpr DropLayer RAIN_BACK{4.0f, 1.0f, 0.0f};
+constexpr DropLayer SNOW_FRONT{1.0f, 0.3f, 1.0f};
+constexpr DropLayer SNOW_BACK{0.5f, 0.2f, 0.3f};
 
-float windSign() { return windDirection == 0 ? -1.0f : 1.0f; }
+float windSign(const Weather& w) { return w.windDirection == 0 ? -1.0f : 1.0f; }
 
 void spawnDrop(Drop* drops) {
     for (int i = 0; i < MAX_DROPS; ++i) {
@@ -52,23 +40,23 @@ void spawnDrop(Drop* drops) {
     }
 }
 
-void moveDrops(const DropLayer& layer) {
+void moveDrops(Drop* drops, const DropLayer& layer, float wind) {
     for (int i = 0; i < MAX_DROPS; ++i) {
-        Drop& d = layer.drops[i];
+        Drop& d = drops[i];
         if (!d.active) continue;
         d.y += layer.fall;
-        d.x += windSign() * layer.drift;
+        d.x += wind * layer.drift;
         if (layer.wobble != 0) d.x += randScaled(2) < 1 ? -layer.wobble : layer.wobble;
         if (d.x < -100.0f || d.x > 1636.0f || d.y > static_cast<float>(WORLD_HEIGHT)) d.active = 0;
     }
 }
 
-void spawnCloud() {
+void spawnCloud(Weather& w) {
     // The rare wind 2 (randScaled's top value) has no side to enter from.
-    if (windDirection != 0 && windDirection != 1) return;
-    for (Cloud& c : clouds) {
+    if (w.windDirection != 0 && w.windDirection != 1) return;
+    for (Cloud& c : w.clouds) {
         if (c.active) continue;
-        c.x = windDirection == 1 ? -64.0f : static_cast<float>(WORLD_WIDTH);
+        c.x = w.windDirection == 1 ? -64.0f : static_cast<float>(WORLD_WIDTH);
         c.y = static_cast<float>(gameRand() * 0.009155553);
         c.active = 1;
         c.frame = static_cast<std::int16_t>(randScaled(10));
@@ -78,10 +66,10 @@ void spawnCloud() {
     }
 }
 
-void moveClouds() {
-    for (Cloud& c : clouds) {
+void moveClouds(Weather& w, std::int16_t weatherTick) {
+    for (Cloud& c : w.clouds) {
         if (!c.active) continue;
-        c.x += windSign() * c.speed;
+        c.x += windSign(w) * c.speed;
         if (c.frame == 10 && c.frameStep == 1) c.frameStep = -1;
         if (c.frame == 0 && c.frameStep == -1) c.frameStep = 1;
         if (weatherTick == 0) c.frame = static_cast<std::int16_t>(c.frame + c.frameStep);
@@ -90,31 +78,31 @@ void moveClouds() {
 }
 
 // The sky's colour as drawn: clouds of the second set mute it towards grey.
-std::uint32_t shade(int r, int g, int b) {
-    if (cloudType == 2) return PackColor(r / 3 + 10, g / 3 + 10, b / 3 + 10);
+std::uint32_t shade(const Weather& w, int r, int g, int b) {
+    if (w.cloudType == 2) return PackColor(r / 3 + 10, g / 3 + 10, b / 3 + 10);
     return PackColor(r, g, b);
 }
 
 // The drop pictures of the current weather: front, back.
-int dropImage(bool front) {
-    const int first = precipitation == 2   ? SNOW_FRONT_IMAGE
-                      : windDirection == 1 ? RAIN_WIND_FRONT_IMAGE
-                                           : RAIN_FRONT_IMAGE;
+int dropImage(const Weather& w, bool front) {
+    const int first = w.precipitation == 2   ? SNOW_FRONT_IMAGE
+                      : w.windDirection == 1 ? RAIN_WIND_FRONT_IMAGE
+                                             : RAIN_FRONT_IMAGE;
     return front ? first : first + 1;
 }
 
-void drawDrops(const Drop* drops, bool front) {
-    if (precipitation != 1 && precipitation != 2) return;
-    const ImageEntry& image = raznoe[dropImage(front)];
+void drawDrops(const Weather& w, const Drop* drops, bool front, const Camera& camera) {
+    if (w.precipitation != 1 && w.precipitation != 2) return;
+    const ImageEntry& image = raznoe[dropImage(w, front)];
     for (int i = 0; i < MAX_DROPS; ++i)
         if (drops[i].active)
-            DrawImageClipped(backBuffer, image, static_cast<int>(drops[i].x) - scrollX,
-                             static_cast<int>(drops[i].y) - scrollY);
+            DrawImageClipped(backBuffer, image, static_cast<int>(drops[i].x) - camera.scrollX,
+                             static_cast<int>(drops[i].y) - camera.scrollY);
 }
 
 }  // namespace
 
-void chooseWeather() {
+void Weather::chooseWeather() {
     do {
         precipitation = static_cast<std::int16_t>(randScaled(4));
         if (precipitation == 3) precipitation = 0;
@@ -125,7 +113,7 @@ void chooseWeather() {
     if (gameConfig.weatherEnabled == 0) precipitation = cloudType = 0;
 }
 
-void chooseSkyColours() {
+void Weather::chooseSkyColours() {
     // Red, then blue, then green.
     static constexpr int ORDER[3] = {0, 2, 1};
     do {
@@ -137,20 +125,20 @@ void chooseSkyColours() {
     } while (skyDrift[0] == 0 && skyDrift[1] == 0 && skyDrift[2] == 0);
 }
 
-void clearWeatherObjects() {
+void Weather::clearWeatherObjects() {
     for (Drop& d : frontDrops) d = Drop{};
     for (Drop& d : backDrops) d = Drop{};
     for (Cloud& c : clouds) c = Cloud{};
 }
 
-void playWeatherSound() {
+void Weather::playWeatherSound() const {
     lastChannel = soundSystem.AllocChannel();
     if (lastChannel == 0) errorBox("no free chanel");
     if (precipitation == 1) soundSystem.PlaySound(lastChannel, RAIN_SOUND, 1, soundVolume);
     if (precipitation == 2) soundSystem.PlaySound(lastChannel, SNOW_SOUND, 1, soundVolume);
 }
 
-void weatherStep() {
+void Weather::weatherStep(std::int16_t& weatherTick) {
     weatherTick = static_cast<std::int16_t>(weatherTick >= 10 ? 0 : weatherTick + 1);
     if (precipitation == 1 && randScaled(5000) < 3) {
         flashCount = 10;
@@ -159,45 +147,45 @@ void weatherStep() {
     if (precipitation == 1) {
         if (randScaled(20) < 19) spawnDrop(frontDrops);
         if (randScaled(20) < 19) spawnDrop(backDrops);
-        moveDrops(RAIN_FRONT);
-        moveDrops(RAIN_BACK);
+        moveDrops(frontDrops, RAIN_FRONT, windSign(*this));
+        moveDrops(backDrops, RAIN_BACK, windSign(*this));
     } else if (precipitation == 2) {
         if (randScaled(20) < 5) spawnDrop(frontDrops);
         if (randScaled(20) < 3) spawnDrop(backDrops);
-        moveDrops(SNOW_FRONT);
-        moveDrops(SNOW_BACK);
+        moveDrops(frontDrops, SNOW_FRONT, windSign(*this));
+        moveDrops(backDrops, SNOW_BACK, windSign(*this));
     }
     if (cloudType > 0) {
-        if (randScaled(1000) < 3) spawnCloud();
-        moveClouds();
+        if (randScaled(1000) < 3) spawnCloud(*this);
+        moveClouds(*this, weatherTick);
     }
 }
 
-void drawSky() {
+void Weather::drawSky() const {
     const int w = screenWidth;
     const int h = screenHeight;
     std::int8_t c[3] = {skyColour[0], skyColour[1], skyColour[2]};
-    FillRect(backBuffer, shade(c[0], c[1], c[2]), {0, 0, w, h / 3});
+    FillRect(backBuffer, shade(*this, c[0], c[1], c[2]), {0, 0, w, h / 3});
     for (int i = 0; i < 25; ++i) {
         const int top = h / 3 + i * h / 100;
-        FillRect(backBuffer, shade(c[0], c[1], c[2]), {0, top, w, top + h / 100 + 1});
+        FillRect(backBuffer, shade(*this, c[0], c[1], c[2]), {0, top, w, top + h / 100 + 1});
         for (int k = 0; k < 3; ++k) c[k] = static_cast<std::int8_t>(c[k] + skyDrift[k]);
     }
-    FillRect(backBuffer, shade(c[0], c[1], c[2]), {0, h / 3 + h / 4, w, h});
+    FillRect(backBuffer, shade(*this, c[0], c[1], c[2]), {0, h / 3 + h / 4, w, h});
 }
 
-void drawBackDrops() { drawDrops(backDrops, false); }
-void drawFrontDrops() { drawDrops(frontDrops, true); }
+void Weather::drawBackDrops(const Camera& camera) const { drawDrops(*this, backDrops, false, camera); }
+void Weather::drawFrontDrops(const Camera& camera) const { drawDrops(*this, frontDrops, true, camera); }
 
-void drawClouds() {
+void Weather::drawClouds(const Camera& camera) const {
     if (cloudType != 1 && cloudType != 2) return;
     for (const Cloud& c : clouds)
         if (c.active)
             DrawImageClipped(backBuffer, raznoe[FIRST_CLOUD_IMAGE[cloudType] + c.frame],
-                             static_cast<int>(c.x) - scrollX, static_cast<int>(c.y) - scrollY);
+                             static_cast<int>(c.x) - camera.scrollX, static_cast<int>(c.y) - camera.scrollY);
 }
 
-void drawFlash() {
+void Weather::drawFlash() {
     if (flashCount == 0) return;
     if (flashCount == 5 || flashCount == 6) {
         --flashCount;

@@ -1,7 +1,7 @@
 // The question before leaving a battle or the shop.
 #include "audio/sound_system.h"
+#include "battle/battle.h"
 #include "battle/scene.h"
-#include "battle/weather.h"
 #include "core/input.h"
 #include "core/settings.h"
 #include "core/sounds.h"
@@ -15,11 +15,11 @@ namespace {
 
 constexpr int FROM_BATTLE = 1;
 
-void drawQuestion(int mode) {
+void drawQuestion(int mode, Battle* battle) {
     const int w = screenWidth;
     const int h = screenHeight;
-    if (mode == FROM_BATTLE)
-        drawBattleScene();
+    if (mode == FROM_BATTLE && battle)
+        drawBattleScene(*battle);
     else
         FillRect(backBuffer, PackColor(10, 0, 10), {0, 0, w, h});
     DrawPanel(backBuffer, w / 4 - 15, h / 2 - 30, w / 2, static_cast<int>(fontHeight * 1.5));
@@ -29,14 +29,14 @@ void drawQuestion(int mode) {
 
 }  // namespace
 
-int confirmQuit(int mode) {
+int confirmQuit(int mode, Battle* battle) {
     takeButton();
     takeKey();
     soundSystem.StopAllChannels();
     playSoundEffect(CLICK_SOUND);
     static constexpr ScreenPiece FRAME[] = {ScreenPiece::Draw, ScreenPiece::Present, ScreenPiece::Restore,
                                             ScreenPiece::Step};
-    const bool yes = runScreen({FRAME, [mode] { drawQuestion(mode); },
+    const bool yes = runScreen({FRAME, [mode, battle] { drawQuestion(mode, battle); },
                                 []() -> ScreenVerdict {
                                     if (keyWaiting(KeyAction::Yes)) return 1;
                                     if (keyWaiting(KeyAction::No)) return 0;
@@ -45,6 +45,6 @@ int confirmQuit(int mode) {
     playSoundEffect(CLICK_SOUND);
     takeKey();
     if (yes) return 1;
-    if (mode == FROM_BATTLE) playWeatherSound();
+    if (mode == FROM_BATTLE && battle) battle->weather.playWeatherSound();
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "screens/game_flow.h"
 
 #include "audio/sound_system.h"
+#include "battle/battle.h"
 #include "battle/battle_state.h"
 #include "core/error_box.h"
 #include "core/input.h"
@@ -70,11 +71,11 @@ void waitForFirstInput() {
     clearInputs();
 }
 
-void newGame() {
+void newGame(Battle& battle) {
     takeKey();
     newGameReset();
     if (playerSetup() == 1) {
-        runBattle();
+        runBattle(battle);
         takeKey();
     }
 }
@@ -143,9 +144,12 @@ void drawMenuFrame() {
 }
 
 void gameFlowMain(CMainFrame*) {
+    // The battles' own state lives as long as the game thread, as does everything of a battle
+    // that one battle leaves to the next.
+    Battle battle;
     showStartupPicture();
     loadGameData();
     waitForFirstInput();
-    while (runMenu() == NEW_GAME) newGame();
+    while (runMenu() == NEW_GAME) newGame(battle);
     exitGame();
 }

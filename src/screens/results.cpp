@@ -38,11 +38,11 @@ std::string moneyLine(const Player& p) {
     return buffer;
 }
 
-void drawResults() {
+void drawResults(Battle& battle) {
     const int w = screenWidth;
     const int h = screenHeight;
     const bool timeRanOut = battleState.battleTimeLeft == 0;
-    drawBattleScene();
+    drawBattleScene(battle);
     DrawPanel(backBuffer, w / 8, h / 4, 3 * w / 4 - 30, h / 2 - 30);
     const char* title = timeRanOut ? "END OF TIME" : "CONGRATULATION!!!";
     DrawTextCentered(w / 2, h / 4 + 20, title, SHADOW);
@@ -73,7 +73,7 @@ Ranking rankByWins() {
     return ranking;
 }
 
-void showResults() {
+void showResults(Battle& battle) {
     takeButton();
     takeKey();
     int hold = HOLD_FRAMES;
@@ -81,7 +81,7 @@ void showResults() {
     // The results draw before they present.
     static constexpr ScreenPiece FRAME[] = {ScreenPiece::ReadCursor, ScreenPiece::Draw, ScreenPiece::Present,
                                             ScreenPiece::Restore, ScreenPiece::Step};
-    runScreen({FRAME, drawResults, [&hold]() -> ScreenVerdict {
+    runScreen({FRAME, [&battle] { drawResults(battle); }, [&hold]() -> ScreenVerdict {
                    if (hold > 0) hold -= 1;
                    // Input that comes during the hold waits for its end.
                    if ((keyWaiting() || buttonHeld()) && hold == 0) return 0;

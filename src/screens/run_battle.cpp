@@ -2,6 +2,7 @@
 #include <chrono>
 
 #include "audio/sound_system.h"
+#include "battle/battle.h"
 #include "battle/battle_loop.h"
 #include "platform/platform.h"
 #include "screens/screens.h"
@@ -11,15 +12,15 @@ namespace {
 constexpr int ASKED_FROM_BATTLE = 1;
 
 // The frames of one battle; false when the user left with Escape and confirmed.
-bool playBattle() {
+bool playBattle(Battle& battle) {
     for (;;) {
-        switch (battleFrame()) {
+        switch (battleFrame(battle)) {
             case FrameOutcome::Continue:
                 break;
             case FrameOutcome::Finished:
                 return true;
             case FrameOutcome::Escape:
-                if (confirmQuit(ASKED_FROM_BATTLE) == 1) return false;
+                if (confirmQuit(ASKED_FROM_BATTLE, &battle) == 1) return false;
                 break;
         }
     }
@@ -27,18 +28,18 @@ bool playBattle() {
 
 }  // namespace
 
-int runBattle() {
+int runBattle(Battle& battle) {
     platform::Platform& machine = platform::get();
     for (;;) {
         const auto start = std::chrono::steady_clock::now();
-        setUpBattle();
+        setUpBattle(battle);
         machine.noteBattleSetup(
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-        if (!playBattle()) return 1;
+        if (!playBattle(battle)) return 1;
         machine.noteBattleFinished();
         soundSystem.StopAllChannels();
         soundSystem.ReleaseAllChannels();
-        showResults();
+        showResults(battle);
         if (shopRound() == 1) return 1;
     }
 }

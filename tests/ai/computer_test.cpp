@@ -61,7 +61,6 @@ protected:
         battleState.shotFired = 0;
         inputState.rightButton = 0;
         clearProjectiles();
-        resetComputerSearch();
         setGameRandState(1);
     }
 
@@ -71,16 +70,16 @@ protected:
     }
 
     // Frames until the shot (or shield) is out; 0 when it never came.
-    static int playTurn(int frameLimit = 1000) {
+    int playTurn(int frameLimit = 1000) {
         for (int frame = 1; frame <= frameLimit; ++frame) {
-            computerTurnStep();
+            search.computerTurnStep();
             if (battleState.shotFired) return frame;
         }
         return 0;
     }
 
-    static void searchToTheEnd() {
-        for (int i = 0; i < 40 && aiAimed == 0; ++i) computerTurnStep();
+    void searchToTheEnd() {
+        for (int i = 0; i < 40 && search.aiAimed == 0; ++i) search.computerTurnStep();
     }
 
     static const Projectile* firedShot() {
@@ -90,6 +89,7 @@ protected:
     }
 
     TestPlatform platform;
+    ComputerSearch search;  // fresh for every test
 };
 
 // What randScaled(45) yields next, without taking it.
@@ -117,12 +117,12 @@ TEST_F(ComputerPlayer, WeaponDrawFollowsTheWeightTable) {
         players[0].damage = hurt ? 1001 : 1000;
         int seen[WEAPON_COUNT] = {};
         for (int i = 0; i < 3000; ++i) {
-            aiSpeedStep = 4;
+            search.aiSpeedStep = 4;
             const int r = peekDraw();
-            chooseComputerWeapon();
+            search.chooseComputerWeapon();
             const int weapon = selectedWeapon;
             ASSERT_EQ(weapon, weaponForDraw(r, hurt)) << "draw " << r;
-            EXPECT_EQ(aiSpeedStep, weapon == 3 || weapon == 5 ? 7 : 4) << "weapon " << weapon;
+            EXPECT_EQ(search.aiSpeedStep, weapon == 3 || weapon == 5 ? 7 : 4) << "weapon " << weapon;
             ++seen[weapon];
         }
         EXPECT_EQ(seen[4], 0) << "never the DIRECT MISSILE";
@@ -136,7 +136,7 @@ TEST_F(ComputerPlayer, ShieldNeedsNoShieldUpAndStockFallsBackToMissile) {
     players[0].damage = 3000;
     players[0].shieldHits = 1;
     for (int i = 0; i < 2000; ++i) {
-        chooseComputerWeapon();
+        search.chooseComputerWeapon();
         ASSERT_NE(selectedWeapon, 6);
     }
     // Out of everything but MISSILE: always MISSILE, searched from speed 4.
@@ -144,10 +144,10 @@ TEST_F(ComputerPlayer, ShieldNeedsNoShieldUpAndStockFallsBackToMissile) {
     players[0].ammo[0] = UNLIMITED_AMMO;
     players[0].shieldHits = 0;
     for (int i = 0; i < 2000; ++i) {
-        aiSpeedStep = 4;
-        chooseComputerWeapon();
+        search.aiSpeedStep = 4;
+        search.chooseComputerWeapon();
         ASSERT_EQ(selectedWeapon, 0);
-        ASSERT_EQ(aiSpeedStep, 4);
+        ASSERT_EQ(search.aiSpeedStep, 4);
     }
 }
 
@@ -156,16 +156,16 @@ TEST_F(ComputerPlayer, TurnWithoutWeaponDrawFiresMissileNearTheEnemy) {
     players[0].ammo[0] = UNLIMITED_AMMO;
     // Search: one speed per frame, 4..15, then the charge to the matching power.
     for (int speed = 4; speed <= 15; ++speed) {
-        EXPECT_EQ(aiSpeedStep, speed);
-        computerTurnStep();
+        EXPECT_EQ(search.aiSpeedStep, speed);
+        search.computerTurnStep();
     }
-    ASSERT_EQ(aiAimed, 1);
-    EXPECT_LT(aiBestMiss, 20.0f);
-    const int power = aiBestSpeed;
+    ASSERT_EQ(search.aiAimed, 1);
+    EXPECT_LT(search.aiBestMiss, 20.0f);
+    const int power = search.aiBestSpeed;
     EXPECT_GT(power, 4 * 100 / 15);
     EXPECT_LE(power, 100);
-    const float vx = aiVx;
-    const float vy = aiVy;
+    const float vx = search.aiVx;
+    const float vy = search.aiVy;
     EXPECT_GT(vx, 0) << "the enemy is to the right";
 
     const int frames = playTurn();
@@ -188,13 +188,13 @@ TEST_F(ComputerPlayer, SpecialWeaponOutOfReachFallsBackToMissile) {
     players[0].ammo[1] = 2;
     place(1, 1400, GROUND_TOP - 50);  // beyond a BIG MISSILE's range
     selectedWeapon = 1;
-    for (int speed = 4; speed <= 13; ++speed) computerTurnStep();
+    for (int speed = 4; speed <= 13; ++speed) search.computerTurnStep();
     EXPECT_EQ(selectedWeapon, 0);
-    EXPECT_EQ(aiSpeedStep, 4) << "the MISSILE search starts over";
-    EXPECT_EQ(aiAimed, 0);
-    EXPECT_GT(aiBestMiss, 60.0f);
+    EXPECT_EQ(search.aiSpeedStep, 4) << "the MISSILE search starts over";
+    EXPECT_EQ(search.aiAimed, 0);
+    EXPECT_GT(search.aiBestMiss, 60.0f);
     searchToTheEnd();
-    EXPECT_LT(aiBestMiss, 20.0f) << "the MISSILE reaches";
+    EXPECT_LT(search.aiBestMiss, 20.0f) << "the MISSILE reaches";
     ASSERT_GT(playTurn(), 0);
     EXPECT_EQ(firedShot()->kind, 1);
     EXPECT_EQ(players[0].ammo[1], 2);
@@ -205,7 +205,7 @@ TEST_F(ComputerPlayer, SpecialWeaponWithinReachIsKept) {
     selectedWeapon = 2;
     searchToTheEnd();
     EXPECT_EQ(selectedWeapon, 2);
-    EXPECT_LE(aiBestMiss, 60.0f);
+    EXPECT_LE(search.aiBestMiss, 60.0f);
     ASSERT_GT(playTurn(), 0);
     EXPECT_EQ(firedShot()->kind, 3);
     EXPECT_EQ(players[0].ammo[2], 1);
@@ -219,7 +219,7 @@ TEST_F(ComputerPlayer, FarMissileBecomesGimletWhenInStock) {
         fillLand(300, 0, 330, GROUND_TOP, GROUND);  // thicker than a step
         players[0].ammo[9] = static_cast<std::int16_t>(gimlets);
         ASSERT_GT(playTurn(), 0);
-        EXPECT_GT(aiBestMiss, 40.0f);
+        EXPECT_GT(search.aiBestMiss, 40.0f);
         EXPECT_EQ(firedShot()->kind, gimlets ? 10 : 1);
         EXPECT_EQ(players[0].ammo[9], gimlets ? gimlets - 1 : 0);
     }
@@ -234,20 +234,20 @@ TEST_F(ComputerPlayer, EqualMissesKeepTheFirstShotTried) {
     land().row(410)[740] = 0;
     place(1, 700 - 100, 400);
     place(2, 700 + 100, 400);
-    searchShots(4);
-    EXPECT_EQ(aiBestMiss, 96.0f);
-    EXPECT_GT(aiVx, 0) << "the first shot of the fan (to the right) keeps the place";
+    search.searchShots(4);
+    EXPECT_EQ(search.aiBestMiss, 96.0f);
+    EXPECT_GT(search.aiVx, 0) << "the first shot of the fan (to the right) keeps the place";
     std::swap(players[1], players[2]);
-    resetComputerSearch();
-    searchShots(4);
-    EXPECT_GT(aiVx, 0);
+    search.resetComputerSearch();
+    search.searchShots(4);
+    EXPECT_GT(search.aiVx, 0);
 }
 
 TEST_F(ComputerPlayer, RightButtonLeavesWhiteDotsAtTheImpacts) {
-    searchShots(10);
+    search.searchShots(10);
     EXPECT_EQ(countLand(0xFFFF), 0);
     inputState.rightButton = 1;
-    searchShots(10);
+    search.searchShots(10);
     const int dots = countLand(0xFFFF);
     EXPECT_GT(dots, 10);
     EXPECT_LE(dots, 75);
@@ -260,7 +260,7 @@ TEST_F(ComputerPlayer, FanOfSeventyFiveAngles) {
     place(0, 700, 400);
     place(1, 100, 100);
     inputState.rightButton = 1;
-    searchShots(100);
+    search.searchShots(100);
     EXPECT_EQ(countLand(0xFFFF), 75);
     // From 17 degrees below the horizontal on the right round to 15 below it on the left.
     EXPECT_EQ(land().row(439)[835], 0xFFFF) << "0.3";
@@ -271,20 +271,20 @@ TEST_F(ComputerPlayer, FanOfSeventyFiveAngles) {
 TEST_F(ComputerPlayer, FortressPixelsStopTrials) {
     // A hollow fortress lets shots through its empty pixels; a solid one stops them.
     place(1, 400, GROUND_TOP - 50);
-    searchShots(8);
-    const float solidMiss = aiBestMiss;
+    search.searchShots(8);
+    const float solidMiss = search.aiBestMiss;
     EXPECT_LT(solidMiss, 30.0f);
     setImage(10, 80, 50, 0);
-    resetComputerSearch();
-    searchShots(8);
-    EXPECT_GE(aiBestMiss, 40.0f) << "only the ground below the fortress point is left";
+    search.resetComputerSearch();
+    search.searchShots(8);
+    EXPECT_GE(search.aiBestMiss, 40.0f) << "only the ground below the fortress point is left";
 }
 
 TEST_F(ComputerPlayer, NothingLandsNothingCharged) {
     fillLand(0, 0, WORLD_WIDTH, WORLD_HEIGHT, 0);
     setImage(10, 80, 50, 0);
     ASSERT_EQ(playTurn(), 12) << "twelve search frames, no charge";
-    EXPECT_EQ(aiBestSpeed, 0);
+    EXPECT_EQ(search.aiBestSpeed, 0);
     const Projectile* shot = firedShot();
     ASSERT_NE(shot, nullptr);
     EXPECT_LE(std::fabs(shot->vx), 0.75f);
@@ -293,10 +293,10 @@ TEST_F(ComputerPlayer, NothingLandsNothingCharged) {
 
 TEST_F(ComputerPlayer, UnreadableLandscapeSkipsTheStep) {
     raznoe[LANDSCAPE_IMAGE].surface.reset();
-    searchShots(10);
-    EXPECT_EQ(aiBestMiss, 1000000.0f);
-    computerTurnStep();
-    EXPECT_EQ(aiSpeedStep, 5) << "the search goes on with the next speed";
+    search.searchShots(10);
+    EXPECT_EQ(search.aiBestMiss, 1000000.0f);
+    search.computerTurnStep();
+    EXPECT_EQ(search.aiSpeedStep, 5) << "the search goes on with the next speed";
 }
 
 TEST_F(ComputerPlayer, DefenseRaisesTheShieldWithoutAShot) {
@@ -314,13 +314,13 @@ TEST_F(ComputerPlayer, DeadEnemiesAreNeitherTargetsNorObstacles) {
     place(2, 1300, GROUND_TOP - 50);
     players[2].isDead = 1;
     searchToTheEnd();
-    EXPECT_LT(aiBestMiss, 20.0f);
+    EXPECT_LT(search.aiBestMiss, 20.0f);
     // The only enemy left is dead: nothing scores and nothing is charged.
     players[1].isDead = 1;
-    resetComputerSearch();
-    for (int speed = 4; speed <= 15; ++speed) searchShots(speed);
-    EXPECT_EQ(aiBestMiss, 1000000.0f);
-    EXPECT_EQ(aiBestSpeed, 0);
+    search.resetComputerSearch();
+    for (int speed = 4; speed <= 15; ++speed) search.searchShots(speed);
+    EXPECT_EQ(search.aiBestMiss, 1000000.0f);
+    EXPECT_EQ(search.aiBestSpeed, 0);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "audio/recording_device.h"
 #include "audio/sound_bank_writer.h"
 #include "audio/sound_system.h"
+#include "battle/battle.h"
 #include "battle/battle_state.h"
 #include "battle/camera.h"
 #include "battle/crates.h"
@@ -86,9 +87,7 @@ protected:
             players[i].colour = static_cast<std::int16_t>(i);
             players[i].name = "NONAME 0" + std::to_string(i + 1);
         }
-        clearCrates();
         clearProjectiles();
-        clearWeatherObjects();
         resetAnimCounters();
         battleState.turnTimeLeft = TURN_TIME;
         battleState.battleTimeLeft = BATTLE_TIME;
@@ -98,8 +97,6 @@ protected:
         battleState.messageTime = 0;
         message.clear();
         shotPower = 0;
-        scrollX = scrollY = cameraTargetX = cameraTargetY = edgeSpeedX = edgeSpeedY = 0;
-        precipitation = cloudType = windDirection = flashCount = 0;
         inputState.lastKeyDown = 0;
         inputState.leftButton = 0;
         setGameRandState(1);
@@ -107,6 +104,13 @@ protected:
     }
 
     void TearDown() override { soundSystem.attach(platform.audio()); }
+
+    // A fresh battle for every test, and its parts by the names the game's code uses.
+    Battle battle;
+    Camera& camera = battle.camera;
+    Weather& weather = battle.weather;
+    Crates& crates = battle.crates;
+    ComputerSearch& search = battle.search;
 
     void useScreen(int width, int height, int mode) {
         screenWidth = static_cast<std::uint16_t>(width);

@@ -122,32 +122,32 @@ TEST_F(BattleStateTest, TwoStandingFortressesKeepTheBattleGoing) {
 TEST_F(BattleStateTest, ResetStartsTheTurnAndClearsTheBattle) {
     numPlayers = 3;
     crates[4].kind = 2;
-    frontDrops[9].active = 1;
-    clouds[2].active = 1;
+    weather.frontDrops[9].active = 1;
+    weather.clouds[2].active = 1;
     projectiles[3].kind = 5;
     message = "OLD";
     battleState.messageTime = 40;
     selectedWeapon = 5;
     shotPower = 30;
-    scrollX = 300;
+    camera.scrollX = 300;
     animCounters.flagFrame = 44;
     battleState.frameThird = 2;
-    weatherTick = 7;
+    battleState.weatherTick = 7;
     inputState.lastKeyDown = 'Y';
-    resetBattleState();
+    resetBattleState(battle);
     EXPECT_LT(currentPlayer, 3);
     EXPECT_EQ(crates[4].kind, 0);
-    EXPECT_EQ(frontDrops[9].active, 0);
-    EXPECT_EQ(clouds[2].active, 0);
+    EXPECT_EQ(weather.frontDrops[9].active, 0);
+    EXPECT_EQ(weather.clouds[2].active, 0);
     EXPECT_EQ(projectiles[3].kind, 0);
     EXPECT_TRUE(message.empty());
     EXPECT_EQ(battleState.messageTime, 0);
     EXPECT_EQ(selectedWeapon, 0);
     EXPECT_EQ(shotPower, 0);
-    EXPECT_EQ(scrollX, 0);
+    EXPECT_EQ(camera.scrollX, 0);
     EXPECT_EQ(animCounters.flagFrame, 37);
     EXPECT_EQ(battleState.frameThird, 0);
-    EXPECT_EQ(weatherTick, 0);
+    EXPECT_EQ(battleState.weatherTick, 0);
     EXPECT_EQ(battleState.turnTimeLeft, TURN_TIME);
     EXPECT_EQ(inputState.lastKeyDown, 0);
     EXPECT_EQ(flightPrograms[0][2].cmd, FLIGHT_END);
@@ -158,7 +158,7 @@ TEST_F(BattleStateTest, StartingPlayerFromTheTopRandomValueNamesAPlayer) {
     setGameRandState(stateBeforeRand(32767));
     EXPECT_EQ(randScaled(4), 4);  // the value that names no player
     setGameRandState(stateBeforeRand(32767));
-    resetBattleState();
+    resetBattleState(battle);
     EXPECT_EQ(currentPlayer, 0);
 }
 

@@ -15,7 +15,7 @@ protected:
 TEST_F(ConfirmTest, OnlyYesOrNoAnswers) {
     platform.keys = {{2, VK_ESCAPE}, {3, 'A'}, {5, 'Y'}};
     inputState.leftButton = 1;
-    EXPECT_EQ(confirmQuit(1), 1);
+    EXPECT_EQ(confirmQuit(1, &battle), 1);
     EXPECT_EQ(platform.presents, 5);
     EXPECT_EQ(inputState.lastKeyDown, 0);
     EXPECT_EQ(inputState.leftButton, 0);  // a charging shot is released on return
@@ -23,18 +23,18 @@ TEST_F(ConfirmTest, OnlyYesOrNoAnswers) {
 }
 
 TEST_F(ConfirmTest, NoInTheRainBringsTheRainBack) {
-    precipitation = 1;
+    weather.precipitation = 1;
     platform.keys = {{1, 'N'}};
-    EXPECT_EQ(confirmQuit(1), 0);
+    EXPECT_EQ(confirmQuit(1, &battle), 0);
     EXPECT_EQ(plays(23), 1);
-    precipitation = 0;
+    weather.precipitation = 0;
     platform.keys = {{2, 'N'}};
-    EXPECT_EQ(confirmQuit(1), 0);
+    EXPECT_EQ(confirmQuit(1, &battle), 0);
     EXPECT_EQ(plays(23), 1);  // dry weather: no sound restarted
 }
 
 TEST_F(ConfirmTest, NoFromTheShopRestartsNothing) {
-    precipitation = 2;
+    weather.precipitation = 2;
     platform.keys = {{1, 'N'}};
     EXPECT_EQ(confirmQuit(2), 0);
     EXPECT_EQ(plays(24), 0);

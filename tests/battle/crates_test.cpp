@@ -17,10 +17,10 @@ protected:
     // The x the crate of spawningState() takes.
     float spawnedX() {
         setGameRandState(spawningState());
-        clearCrates();
-        spawnCrate();
+        clearCrates(crates);
+        spawnCrate(crates);
         const float x = crates[0].x;
-        clearCrates();
+        clearCrates(crates);
         return x;
     }
 };
@@ -28,7 +28,7 @@ protected:
 TEST_F(CrateTest, CrateDropsFromAboveTheWorld) {
     players[0].x = players[1].x = -500;
     setGameRandState(spawningState());
-    spawnCrate();
+    spawnCrate(crates);
     EXPECT_NE(crates[0].kind, 0);
     EXPECT_GE(crates[0].x, 60.0f);
     EXPECT_LE(crates[0].x, 1460.0f);
@@ -36,7 +36,7 @@ TEST_F(CrateTest, CrateDropsFromAboveTheWorld) {
     const int before =
         std::count_if(std::begin(crates), std::end(crates), [](const Crate& c) { return c.kind; });
     setGameRandState(stateBeforeRand(30));  // randScaled(5000) = 4: does not
-    spawnCrate();
+    spawnCrate(crates);
     EXPECT_EQ(std::count_if(std::begin(crates), std::end(crates), [](const Crate& c) { return c.kind; }),
               before);
 }
@@ -48,19 +48,19 @@ TEST_F(CrateTest, NoCrateOverAFortressOrNextToAnotherCrate) {
 
     players[0].x = x - 86.0f;  // the crate's x at the fortress's right limit
     setGameRandState(spawningState());
-    spawnCrate();
+    spawnCrate(crates);
     EXPECT_EQ(crates[0].kind, 0);
     EXPECT_EQ(crates[0].x, 0.0f);
 
     players[0].x = -500;
     crates[0] = {x + 30.0f, 300.0f, 0.0f, 1};
     setGameRandState(spawningState());
-    spawnCrate();
+    spawnCrate(crates);
     EXPECT_EQ(crates[1].kind, 0);
 
     crates[0] = {x + 31.0f, 300.0f, 0.0f, 1};
     setGameRandState(spawningState());
-    spawnCrate();
+    spawnCrate(crates);
     EXPECT_NE(crates[1].kind, 0);
 }
 
@@ -68,19 +68,19 @@ TEST_F(CrateTest, FullTableDropsNothing) {
     players[0].x = players[1].x = -500;
     for (int i = 0; i < MAX_CRATES; ++i) crates[i] = {100.0f * i, 0.0f, 0.0f, 1};
     setGameRandState(spawningState());
-    spawnCrate();
+    spawnCrate(crates);
     for (int i = 0; i < MAX_CRATES; ++i) EXPECT_FLOAT_EQ(crates[i].x, 100.0f * i);
 }
 
 TEST_F(CrateTest, CratesFallFasterUntilTheyRestOnTheGround) {
     crates[0] = {300.0f, 100.0f, 0.0f, 2};
-    crateFall();
-    crateFall();
+    crateFall(crates);
+    crateFall(crates);
     EXPECT_FLOAT_EQ(crates[0].fallSpeed, 0.2f);
     EXPECT_NEAR(crates[0].y, 100.3f, 1e-4);
     crates[0].y = GROUND_Y - 22.0f;
     crates[0].fallSpeed = 5;
-    crateFall();
+    crateFall(crates);
     EXPECT_EQ(crates[0].fallSpeed, 0.0f);
     EXPECT_FLOAT_EQ(crates[0].y, GROUND_Y - 22.0f);
 }

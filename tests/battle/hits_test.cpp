@@ -30,14 +30,14 @@ protected:
 
 TEST_F(HitTest, GroundStopsOnlyNonBouncingFlyers) {
     const Projectile& missile = shot(MISSILE, FLYING, 300, GROUND_Y + 2);
-    resolveHits();
+    resolveHits(crates);
     EXPECT_TRUE(exploded(missile));
     const Projectile& grenade = shot(GRENADE, FLYING, 300, GROUND_Y + 2);
-    resolveHits();
+    resolveHits(crates);
     EXPECT_EQ(grenade.state, FLYING);
     // Still launching: no pass-through for a bouncing kind either.
     const Projectile& launching = shot(GRENADE, LAUNCHING, 300, GROUND_Y + 2);
-    resolveHits();
+    resolveHits(crates);
     EXPECT_TRUE(exploded(launching));
 }
 
@@ -48,18 +48,18 @@ TEST_F(HitTest, OneProjectileCanExplodeOnSeveralShieldsInOnePass) {
     players[2].x = 330, players[2].y = 200, players[2].shieldHits = 3;
     // Inside both shields (x - 20 .. x + 100, y - 35 .. y + 65), above both fortresses.
     Projectile& p = shot(MISSILE, FLYING, 340, 175);
-    resolveHits();
+    resolveHits(crates);
     EXPECT_EQ(players[1].shieldHits, 2);
     EXPECT_EQ(players[2].shieldHits, 2);
     EXPECT_TRUE(exploded(p));
-    resolveHits();  // no longer flying: not tested again
+    resolveHits(crates);  // no longer flying: not tested again
     EXPECT_EQ(players[1].shieldHits, 2);
 }
 
 TEST_F(HitTest, ShootersShieldNeverStopsItsShot) {
     players[0].x = 300, players[0].y = 200, players[0].shieldHits = 3;
     Projectile& p = shot(MISSILE, FLYING, 340, 175);
-    resolveHits();
+    resolveHits(crates);
     EXPECT_EQ(players[0].shieldHits, 3);
     EXPECT_EQ(p.state, FLYING);
 }
@@ -68,21 +68,21 @@ TEST_F(HitTest, ShootersFortressIsSparedOnlyDuringGraceTicks) {
     players[0].x = 300, players[0].y = 200;
     Projectile& p = shot(MISSILE, FLYING, 320, 220);
     p.graceTicks = 4;
-    resolveHits();
+    resolveHits(crates);
     EXPECT_EQ(p.state, FLYING);
     p.graceTicks = 0;
-    resolveHits();
+    resolveHits(crates);
     EXPECT_TRUE(exploded(p));
     // A launching shot never hits its own fortress, grace or not.
     Projectile& launching = shot(MISSILE, LAUNCHING, 320, 220);
-    resolveHits();
+    resolveHits(crates);
     EXPECT_EQ(launching.state, LAUNCHING);
 }
 
 TEST_F(HitTest, OtherFortressesStopShotsDestroyedOrNot) {
     players[1].x = 600, players[1].y = 200, players[1].isDead = 1;
     Projectile& p = shot(MISSILE, LAUNCHING, 620, 220);
-    resolveHits();
+    resolveHits(crates);
     EXPECT_TRUE(exploded(p));
 }
 
@@ -90,7 +90,7 @@ TEST_F(HitTest, GimletPassesShieldsFortressesAndCrates) {
     players[1].x = 600, players[1].y = 200, players[1].shieldHits = 3;
     crates[0] = {610.0f, 150.0f, 0.0f, 1};
     Projectile& p = shot(GIMLET, FLYING, 620, 170);
-    resolveHits();
+    resolveHits(crates);
     EXPECT_EQ(p.state, FLYING);
     EXPECT_EQ(players[1].shieldHits, 3);
     EXPECT_EQ(crates[0].kind, 1);
@@ -100,7 +100,7 @@ TEST_F(HitTest, CrateHitPaysTheShooterAndIsCleared) {
     currentPlayer = 1;
     crates[0] = {610.0f, 150.0f, 0.0f, 1};
     Projectile& p = shot(MISSILE, FLYING, 620, 160);
-    resolveHits();
+    resolveHits(crates);
     EXPECT_TRUE(exploded(p));
     EXPECT_EQ(crates[0].kind, 0);
     EXPECT_GE(players[1].money, 1000);
@@ -108,7 +108,7 @@ TEST_F(HitTest, CrateHitPaysTheShooterAndIsCleared) {
     // Launching shots do not collect crates.
     crates[0] = {610.0f, 150.0f, 0.0f, 1};
     shot(MISSILE, LAUNCHING, 620, 160);
-    resolveHits();
+    resolveHits(crates);
     EXPECT_EQ(crates[0].kind, 1);
 }
 

@@ -59,12 +59,12 @@ TEST_F(SceneTest, WeaponBarShowsStockAndTheSelectionInThePlayersColour) {
 
 TEST_F(SceneTest, LandscapeCoversTheFortressBelowTheGround) {
     standAt(0, 300);
-    scrollY = 100;
+    camera.scrollY = 100;
     // Ground from world y 484 in the tile under the fortress's lower half (tile row 2 from 384).
     Surface& tile = *fon[2 * 6 + 1].surface;
     for (int y = 100; y < 192; ++y) std::fill_n(tile.row(y), 256, 0x4208);
     numPlayers = 1;
-    drawBattleScene();
+    drawBattleScene(battle);
     const int x = 320;
     const int top = GROUND_Y - 48 - 100;
     EXPECT_EQ(pixel(x, top + 2), 0x1234);
@@ -76,7 +76,7 @@ TEST_F(SceneTest, BannerOfThePlayerOnTurnIsRaised) {
     setImage(47, 10, 10, 0x0888);
     standAt(0, 100);
     standAt(1, 400);
-    drawBattleScene();
+    drawBattleScene(battle);
     const int top = GROUND_Y - 48;
     EXPECT_EQ(pixel(160 + 2, top - 75 + 2), 0x0777);
     EXPECT_EQ(pixel(460 + 2, top - 40 + 2), 0x0888);

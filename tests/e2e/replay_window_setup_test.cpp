@@ -18,6 +18,7 @@
 
 #include "app/main_frame.h"
 #include "audio/sound_system.h"
+#include "battle/battle.h"
 #include "battle/battle_state.h"
 #include "core/player.h"
 #include "core/settings.h"
@@ -112,7 +113,8 @@ TEST(WindowSetup, BattleSetUpAnimatesTheWaitPictureFromTheTimer) {
             players[0].name = "NONAME 01";
             players[1].name = "NONAME 02";
             battleRan = true;
-            runBattle();  // ends when the window closes
+            Battle battle;
+            runBattle(battle);  // ends when the window closes
         });
         watch.thread.join();
         gameWindow = nullptr;

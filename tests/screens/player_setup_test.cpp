@@ -222,7 +222,7 @@ TEST_F(PlayerSetup, EscapeReturnsToTheMenuWithTheEnteredPlayersKept) {
 
 TEST_F(PlayerSetup, AnimationsStartInPhaseWhateverTheBattleLeftInTheFrameCounter) {
     battleState.frameThird = 2;  // as a battle may leave it
-    weatherTick = 7;
+    battleState.weatherTick = 7;
     std::vector<int> flagFrames;
     machine.onPresent = [&](int n) {
         flagFrames.push_back(animCounters.flagFrame);
@@ -234,7 +234,7 @@ TEST_F(PlayerSetup, AnimationsStartInPhaseWhateverTheBattleLeftInTheFrameCounter
     EXPECT_EQ(flagFrames[1], 37);
     EXPECT_EQ(flagFrames[2], 37);
     EXPECT_EQ(flagFrames[3], 38);
-    EXPECT_EQ(weatherTick, 0);
+    EXPECT_EQ(battleState.weatherTick, 0);
 }
 
 TEST_F(PlayerSetup, PlayGameReturnsOne) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "battle/battle.h"
 #include "battle/battle_state.h"
 #include "core/player.h"
 #include "frame_driver.h"
@@ -30,11 +31,12 @@ protected:
         platform.betweenFrames = [](int frame) {
             if (frame == 1) inputState.leftButton = 1;
         };
-        showResults();
+        showResults(battle);
         return platform.presents;
     }
 
     FrameDriver platform;
+    Battle battle;
 };
 
 TEST_F(Results, RankingByWinsEqualWinsInPlayerOrder) {
@@ -107,7 +109,7 @@ TEST_F(Results, KeyAfterTheHoldEndsTheScreenAtOnce) {
         if (frame == 150) inputState.lastKeyDown = 'A';
     };
     inputState.lastKeyDown = 'B';  // pressed before the screen: cleared, not taken
-    showResults();
+    showResults(battle);
     EXPECT_EQ(platform.presents, 150) << "taken in the frame it came";
     EXPECT_EQ(inputState.lastKeyDown, 0);
 }

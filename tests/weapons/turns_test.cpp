@@ -17,12 +17,12 @@ protected:
     }
 
     // Fires weapon w at full power toward the screen point (cx, cy).
-    static const Projectile& fireFull(int weapon, int cx, int cy) {
+    const Projectile& fireFull(int weapon, int cx, int cy) {
         selectedWeapon = static_cast<std::int16_t>(weapon);
         cursorPos = {cx, cy};
         shotPower = 100;
         inputState.leftButton = 0;
-        humanTurnStep();
+        humanTurnStep(battle);
         return projectiles[0];
     }
 };
@@ -54,8 +54,8 @@ TEST_F(Turns, AimingStraightUpLeftAndWithTheCameraScrolled) {
     EXPECT_NEAR(fireFull(0, 40, 410).vx, -16.0f, 1e-4f);
     EXPECT_NEAR(projectiles[0].vy, 0.0f, 1e-3f);
     clearProjectiles();
-    scrollX = 400;
-    scrollY = 300;
+    battle.camera.scrollX = 400;
+    battle.camera.scrollY = 300;
     EXPECT_NEAR(fireFull(0, 140 - 400, 410 - 300 + 100).vy, 16.0f, 1e-4f);  // straight down in the world
     EXPECT_EQ(players[0].ammo[0], UNLIMITED_AMMO);
 }
@@ -63,10 +63,10 @@ TEST_F(Turns, AimingStraightUpLeftAndWithTheCameraScrolled) {
 TEST_F(Turns, HoldingTheButtonFiresByItselfAtFullPower) {
     cursorPos = {540, 410};
     inputState.leftButton = 1;
-    for (int f = 0; f < 99; ++f) humanTurnStep();
+    for (int f = 0; f < 99; ++f) humanTurnStep(battle);
     EXPECT_EQ(shotPower, 99);
     EXPECT_EQ(activeProjectileCount(), 0);
-    humanTurnStep();
+    humanTurnStep(battle);
     EXPECT_EQ(activeProjectileCount(), 1);
     EXPECT_FLOAT_EQ(projectiles[0].vx, 16.0f);
     EXPECT_EQ(inputState.leftButton, 0);
@@ -75,18 +75,18 @@ TEST_F(Turns, HoldingTheButtonFiresByItselfAtFullPower) {
 TEST_F(Turns, FirstClickWithTheDirectMissileMarksTheTargetWithoutCharging) {
     selectedWeapon = 4;
     players[0].ammo[4] = 1;
-    scrollX = 100;
-    scrollY = 50;
+    battle.camera.scrollX = 100;
+    battle.camera.scrollY = 50;
     cursorPos = {300, 200};
     inputState.leftButton = 1;
-    humanTurnStep();
+    humanTurnStep(battle);
     EXPECT_EQ(directTargetSet, 1);
     EXPECT_FLOAT_EQ(homingTargetX, 400.0f);
     EXPECT_FLOAT_EQ(homingTargetY, 250.0f);
     EXPECT_EQ(shotPower, 0);
     EXPECT_EQ(inputState.leftButton, 0);
     inputState.leftButton = 1;
-    humanTurnStep();
+    humanTurnStep(battle);
     EXPECT_EQ(shotPower, 1);
     EXPECT_FLOAT_EQ(homingTargetX, 400.0f);
 }
@@ -97,14 +97,14 @@ TEST_F(Turns, ClickingASlotChoosesAWeaponOnlyWhenItHasAmmunition) {
     const int slotY = screenHeight - 30;
     cursorPos = {slotX + 10, slotY + 10};
     inputState.leftButton = 1;
-    humanTurnStep();
+    humanTurnStep(battle);
     EXPECT_EQ(selectedWeapon, 2);
     EXPECT_EQ(shotPower, 0);
     EXPECT_EQ(inputState.leftButton, 0);
 
     cursorPos = {24 * 5 + 10 + 10, slotY + 10};  // HYPER TUBE: none left
     inputState.leftButton = 1;
-    humanTurnStep();
+    humanTurnStep(battle);
     EXPECT_EQ(selectedWeapon, 2);
     EXPECT_EQ(inputState.leftButton, 0);
     EXPECT_EQ(activeProjectileCount(), 0);
@@ -128,11 +128,11 @@ TEST_F(Turns, TurnPassesFortyNineFramesAfterTheLastProjectileSkippingTheDestroye
     battleState.turnTimeLeft = 0;
     selectedWeapon = 3;
     directTargetSet = 1;
-    for (int f = 0; f < 49; ++f) endTurnStep();
+    for (int f = 0; f < 49; ++f) endTurnStep(battle);
     EXPECT_EQ(currentPlayer, 0);
-    endTurnStep();
+    endTurnStep(battle);
     EXPECT_EQ(currentPlayer, 2);
-    EXPECT_EQ(cameraTargetX, 940);
+    EXPECT_EQ(battle.camera.cameraTargetX, 940);
     EXPECT_EQ(battleState.turnTimeLeft, TURN_TIME);
     EXPECT_EQ(battleState.shotFired, 0);
     EXPECT_EQ(battleState.turnEndDelay, 0);
@@ -143,12 +143,12 @@ TEST_F(Turns, TurnPassesFortyNineFramesAfterTheLastProjectileSkippingTheDestroye
 TEST_F(Turns, ForfeitedTurnCannotChargeAndAFlyingShotHoldsTheTurn) {
     battleState.shotFired = 1;
     inputState.leftButton = 1;
-    humanTurnStep();
+    humanTurnStep(battle);
     EXPECT_EQ(shotPower, 0);
     EXPECT_EQ(activeProjectileCount(), 0);
 
     spawnProjectile(1, 0, 300, -5000, 0, 0, 10);
-    for (int f = 0; f < 200; ++f) endTurnStep();
+    for (int f = 0; f < 200; ++f) endTurnStep(battle);
     EXPECT_EQ(currentPlayer, 0);
     EXPECT_EQ(battleState.turnEndDelay, 0);
 }
@@ -158,7 +158,7 @@ TEST_F(Turns, WithNobodyStandingTheTurnStaysPut) {
     players[1].isDead = 1;
     currentPlayer = 1;
     battleState.shotFired = 1;
-    for (int f = 0; f < 50; ++f) endTurnStep();
+    for (int f = 0; f < 50; ++f) endTurnStep(battle);
     EXPECT_EQ(currentPlayer, 1);
     EXPECT_EQ(battleState.shotFired, 1);
     EXPECT_EQ(battleState.turnEndDelay, 0);

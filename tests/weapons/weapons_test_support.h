@@ -8,7 +8,7 @@
 
 #include "../test_platform.h"
 #include "battle/battle_state.h"
-#include "battle/camera.h"
+#include "battle/battle.h"
 #include "core/input.h"
 #include "core/player.h"
 #include "core/settings.h"
@@ -62,7 +62,6 @@ protected:
         directTargetSet = 0;
         shotPower = 0;
         inputState.leftButton = 0;
-        scrollX = scrollY = 0;
         screenHeight = 480;
         battleState.shotFired = 0;
         battleState.turnEndDelay = 0;
@@ -72,4 +71,5 @@ protected:
     }
 
     TestPlatform platform;
+    Battle battle;  // fresh for every test
 };
