@@ -43,7 +43,7 @@ void resetTurnState(Battle& battle) {
     battleState.turnTimeLeft = TURN_TIME;
     battleState.turnEndDelay = 0;
     clearCrates(battle.crates);
-    message.clear();
+    battleState.message.clear();
     battleState.messageTime = 0;
     battle.weather.clearWeatherObjects();
 }
@@ -82,7 +82,7 @@ void animationTick() {
     if (b.turnTimeLeft == 0 && shotPower == 0) b.shotFired = 1;
     if (b.battleTimeLeft > 0) --b.battleTimeLeft;
     if (b.messageTime > 0) --b.messageTime;
-    if (b.messageTime == 0) message.clear();
+    if (b.messageTime == 0) b.message.clear();
 }
 
 bool battleOver() {

@@ -23,7 +23,8 @@ struct BattleState {
     std::atomic<std::int16_t> waitImageStep{1};
     std::uint16_t scenery = 0;
     std::int32_t levelIndex = 0;
-    std::int32_t messageTime = 0;  // the text itself is `message` (app/globals.h)
+    std::string message;           // the line under the turn's clock; empty after reset
+    std::int32_t messageTime = 0;  // ticks until `message` is emptied
 };
 
 extern BattleState battleState;

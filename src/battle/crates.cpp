@@ -30,7 +30,7 @@ bool crateSpotTaken(const Crates& crates, int slot) {
 }
 
 void showRewardMessage(const Player& p, const char* what) {
-    message = p.name + " : " + what;
+    battleState.message = p.name + " : " + what;
     battleState.messageTime = MESSAGE_TICKS;
 }
 

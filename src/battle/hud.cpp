@@ -74,5 +74,5 @@ void drawHudTexts() {
     drawShadowedText(11, 1, p.name.c_str(), false);
     std::snprintf(line, sizeof line, "%i", battleState.turnTimeLeft / 10);
     drawShadowedText(screenWidth / 2, 1, line, true);
-    drawShadowedText(screenWidth / 2, fontHeight + 1, message.c_str(), true);
+    drawShadowedText(screenWidth / 2, fontHeight + 1, battleState.message.c_str(), true);
 }

@@ -1,6 +1,5 @@
 #include "core/globals.h"
 
-std::string textScratch;
 const std::array<std::string, WEAPON_COUNT> weaponNames = [] {
     std::array<std::string, WEAPON_COUNT> names;
     for (int w = 0; w < WEAPON_COUNT; ++w)
@@ -8,4 +7,3 @@ const std::array<std::string, WEAPON_COUNT> weaponNames = [] {
     return names;
 }();
 const std::array<std::string, 3> itemSpriteFiles{"it1.spr", "it2.spr", "it3.spr"};
-std::string message;

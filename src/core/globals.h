@@ -6,11 +6,7 @@
 
 #include "core/player.h"
 
-// Target of the screens' and the HUD's formatted text.
-extern std::string textScratch;
 // Indexed by weapon number, from the catalogue; the HUD and the shop show them.
 extern const std::array<std::string, WEAPON_COUNT> weaponNames;
 // The three scenery item sprite files.
 extern const std::array<std::string, 3> itemSpriteFiles;
-// The battle's message line.
-extern std::string message;

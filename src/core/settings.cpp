@@ -22,7 +22,6 @@ std::int16_t selectedWeapon = 0;
 std::uint16_t shotPower = 0;
 const std::uint16_t maxShotPower = 100;
 std::int16_t directTargetSet = 0;
-std::int16_t menuChoice = 0;
 
 const float PI_APPROX = std::bit_cast<float>(0x40490FD0u);
 

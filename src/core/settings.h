@@ -25,8 +25,6 @@ extern std::int16_t selectedWeapon;
 extern std::uint16_t shotPower;
 extern const std::uint16_t maxShotPower;
 extern std::int16_t directTargetSet;
-extern std::int16_t menuChoice;
-constexpr std::int16_t MENU_NONE = 10;
 
 // 3.14159, not the nearest float to pi: the game's angles are computed with this value.
 extern const float PI_APPROX;

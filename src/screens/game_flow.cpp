@@ -87,7 +87,7 @@ void exitGame() {
 
 enum MenuResult { NEW_GAME, EXIT };
 
-ScreenVerdict menuStep() {
+ScreenVerdict menuStep(std::int16_t menuChoice) {
     // Never seeded: these draws, one per menu frame, are what make one run's battles differ
     // from another's.
     gameRand();
@@ -106,21 +106,21 @@ ScreenVerdict menuStep() {
 // The menu's frames until the player starts a game or leaves.
 int runMenu() {
     soundSystem.PlayMusic("tan.xm");
-    menuChoice = MENU_NONE;
+    std::int16_t menuChoice = MENU_NONE;
     static constexpr ScreenPiece FRAME[] = {ScreenPiece::Present,    ScreenPiece::Restore,
                                             ScreenPiece::ReadCursor, ScreenPiece::Draw,
                                             ScreenPiece::Step,       ScreenPiece::Escape};
     return runScreen({FRAME,
-                      [] {
+                      [&menuChoice] {
                           StretchImage(backBuffer, raznoe[MENU_BACKGROUND_IMAGE].surface.get());
-                          drawMenuFrame();
+                          drawMenuFrame(menuChoice);
                       },
-                      menuStep, [] { return ScreenVerdict{EXIT}; }});
+                      [&menuChoice] { return menuStep(menuChoice); }, [] { return ScreenVerdict{EXIT}; }});
 }
 
 }  // namespace
 
-void drawMenu() {
+void drawMenu(std::int16_t& menuChoice) {
     const int x = screenWidth / 10;
     int y = screenHeight / 3;
     bool hit = false;
@@ -138,8 +138,8 @@ void drawMenu() {
     if (!hit) menuChoice = MENU_NONE;
 }
 
-void drawMenuFrame() {
-    drawMenu();
+void drawMenuFrame(std::int16_t& menuChoice) {
+    drawMenu(menuChoice);
     drawPointer();
 }
 

@@ -14,8 +14,6 @@
 #include "screens/screen_widgets.h"
 #include "screens/screens.h"
 
-std::int32_t setupDone = 0;
-
 namespace {
 
 constexpr int COLOUR_COUNT = 5;
@@ -52,7 +50,7 @@ void stepPlayerColour(int k) {
     } while (taken());
 }
 
-void drawSetupScreen() {
+void drawSetupScreen(std::int32_t& setupDone) {
     const int w = screenWidth;
     const int h = screenHeight;
     const int t = h / 10;
@@ -120,7 +118,7 @@ int leaveSetup() {
 int playerSetup() {
     numPlayers = 1;
     animCounters.flagFrame = 37;
-    setupDone = 0;
+    std::int32_t setupDone = 0;
     resetAnimCounters();
     BuildPanelTexture();
     // The start-up picture's entry becomes this screen's canvas.
@@ -130,8 +128,8 @@ int playerSetup() {
     static constexpr ScreenPiece FRAME[] = {
         ScreenPiece::Present, ScreenPiece::ReadCursor, ScreenPiece::Restore, ScreenPiece::Tick,
         ScreenPiece::Draw,    ScreenPiece::Escape,     ScreenPiece::Step};
-    return runScreen({FRAME, drawSetupScreen,
-                      [] {
+    return runScreen({FRAME, [&setupDone] { drawSetupScreen(setupDone); },
+                      [&setupDone] {
                           handleSetupKey();
                           return setupDone == 1 ? ScreenVerdict{1} : std::nullopt;
                       },

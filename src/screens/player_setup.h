@@ -5,11 +5,9 @@
 
 constexpr int MAX_NAME_LENGTH = 12;
 
-// Set by a click on "PLAY GAME".
-extern std::int32_t setupDone;
-
-// One frame of the screen into the back buffer, with the clicks on its buttons.
-void drawSetupScreen();
+// One frame of the screen into the back buffer, with the clicks on its buttons; a click on
+// "PLAY GAME" sets setupDone to 1.
+void drawSetupScreen(std::int32_t& setupDone);
 // The key of this frame for the name being edited: Backspace clears it, a name character is added
 // (while there is room), each with a click; other keys are left waiting.
 void handleSetupKey();

@@ -26,13 +26,8 @@ const std::array<std::int32_t, WEAPON_COUNT> WEAPON_PRICES = [] {
 }();
 
 namespace {
-// The shelf holds every weapon but MISSILE, which is never sold.
-constexpr int FIRST_ON_SHELF = weapon::MISSILE + 1;
 constexpr int SHELF_SLOTS = WEAPON_COUNT - FIRST_ON_SHELF;
 }  // namespace
-
-std::uint16_t shopChoice = FIRST_ON_SHELF;
-std::int32_t shopDelay = 0;
 
 namespace {
 
@@ -65,11 +60,10 @@ Player& shopper() { return players[currentPlayer < MAX_PLAYERS ? currentPlayer :
 
 const ImageEntry& image(int index) { return raznoe[index]; }
 
-const std::string& format(const char* pattern, auto... args) {
+std::string format(const char* pattern, auto... args) {
     char buffer[128];
     std::snprintf(buffer, sizeof buffer, pattern, args...);
-    textScratch = buffer;
-    return textScratch;
+    return buffer;
 }
 
 // Text with its shadow one pixel right and down.
@@ -120,7 +114,7 @@ int computerPurchase(const Player& p) {
 
 }  // namespace
 
-void drawShopScreen() {
+void drawShopScreen(const ShopState& shop) {
     const ShopLayout l = layout();
     const Player& p = shopper();
     StretchImage(backBuffer, image(SHOP_BACKGROUND).surface.get());
@@ -128,14 +122,14 @@ void drawShopScreen() {
     for (int i = FIRST_ON_SHELF; i < WEAPON_COUNT; ++i) {
         const int x = l.slotX(i);
         const int y = l.slotY();
-        DrawImage(backBuffer, image(shopChoice == i ? SELECTED_SLOT_IMAGE : SHOP_SLOT_IMAGE), x, y);
+        DrawImage(backBuffer, image(shop.shopChoice == i ? SELECTED_SLOT_IMAGE : SHOP_SLOT_IMAGE), x, y);
         drawCentred(image(WEAPON_ICONS[static_cast<std::size_t>(i)]), x + 17, y + 17);
         const std::string& count = format("%i", p.ammo[i]);
         DrawTextCentered(x + 17, y + 35, count, 0x00000F);
         DrawTextCentered(x + 16, y + 34, count, 0xFFFFFF);
     }
 
-    const int choice = shopChoice;
+    const int choice = shop.shopChoice;
     if (canAfford(p, choice)) DrawImage(backBuffer, image(animCounters.crateFrame), l.buyX(), l.buyY());
     shadowedText(l.w / 2, l.buyY() - static_cast<int>(l.f * 1.5),
                  format("%s: %i$", weaponNames[static_cast<std::size_t>(choice)].c_str(),
@@ -155,18 +149,18 @@ void drawShopScreen() {
     drawPointer();
 }
 
-void humanShopStep() {
+void humanShopStep(ShopState& shop) {
     const ShopLayout l = layout();
     Player& p = shopper();
     for (int i = FIRST_ON_SHELF; i < WEAPON_COUNT; ++i) {
         if (!clicked(image(SHOP_SLOT_IMAGE), l.slotX(i), l.slotY())) continue;
-        shopChoice = static_cast<std::uint16_t>(i);
+        shop.shopChoice = static_cast<std::uint16_t>(i);
         takeButton();
         playSoundEffect(CLICK_SOUND);
     }
-    if (canAfford(p, shopChoice) && clicked(image(animCounters.crateFrame), l.buyX(), l.buyY())) {
+    if (canAfford(p, shop.shopChoice) && clicked(image(animCounters.crateFrame), l.buyX(), l.buyY())) {
         takeButton();
-        buy(p, shopChoice);
+        buy(p, shop.shopChoice);
     }
     // The button counts only at rest; the click stays for whoever shops next.
     if (animCounters.shopFrame == NEXT_AT_REST &&
@@ -174,39 +168,38 @@ void humanShopStep() {
         passShopTurn();
 }
 
-void computerShopStep() {
-    if (shopDelay > 0) {
-        shopDelay -= 1;
+void computerShopStep(ShopState& shop) {
+    if (shop.shopDelay > 0) {
+        shop.shopDelay -= 1;
         return;
     }
     Player& p = shopper();
     if (p.money < LEAST_SPEND) {
         passShopTurn();
-        shopDelay = HANDOVER_DELAY;
+        shop.shopDelay = HANDOVER_DELAY;
         return;
     }
     const int c = computerPurchase(p);
-    shopChoice = static_cast<std::uint16_t>(c);
+    shop.shopChoice = static_cast<std::uint16_t>(c);
     buy(p, c);
-    shopDelay = BUY_DELAY;
+    shop.shopDelay = BUY_DELAY;
 }
 
 int shopRound() {
     soundSystem.PlayMusic("tan.xm");
     resetAnimCounters();
-    shopChoice = FIRST_ON_SHELF;
+    ShopState shop;
     currentPlayer = 0;
-    shopDelay = 0;
     // The shop reads the pointer, draws and steps before it ticks.
     static constexpr ScreenPiece FRAME[] = {
         ScreenPiece::Present, ScreenPiece::ReadCursor, ScreenPiece::Restore, ScreenPiece::Draw,
         ScreenPiece::Step,    ScreenPiece::Tick,       ScreenPiece::Escape};
-    return runScreen({FRAME, drawShopScreen,
-                      []() -> ScreenVerdict {
+    return runScreen({FRAME, [&shop] { drawShopScreen(shop); },
+                      [&shop]() -> ScreenVerdict {
                           if (shopper().isComputer == 0)
-                              humanShopStep();
+                              humanShopStep(shop);
                           else
-                              computerShopStep();
+                              computerShopStep(shop);
                           if (currentPlayer < numPlayers) return std::nullopt;
                           takeKey();
                           return 0;

@@ -9,9 +9,15 @@
 // By weapon index; weapon 0 (MISSILE) is never sold.
 extern const std::array<std::int32_t, WEAPON_COUNT> WEAPON_PRICES;
 
-extern std::uint16_t shopChoice;  // a weapon on the shelf: 1..WEAPON_COUNT - 1
-extern std::int32_t shopDelay;    // frames the computer buyer waits
+// The shelf holds every weapon but MISSILE, which is never sold.
+constexpr int FIRST_ON_SHELF = weapon::MISSILE + 1;
 
-void drawShopScreen();
-void humanShopStep();
-void computerShopStep();
+// What one round of the shop keeps from frame to frame; shopRound holds it.
+struct ShopState {
+    std::uint16_t shopChoice = FIRST_ON_SHELF;  // a weapon on the shelf: FIRST_ON_SHELF..WEAPON_COUNT - 1
+    std::int32_t shopDelay = 0;                 // frames the computer buyer waits
+};
+
+void drawShopScreen(const ShopState& shop);
+void humanShopStep(ShopState& shop);
+void computerShopStep(ShopState& shop);

@@ -95,7 +95,7 @@ protected:
         battleState.shotFired = 0;
         battleState.frameThird = 0;
         battleState.messageTime = 0;
-        message.clear();
+        battleState.message.clear();
         shotPower = 0;
         inputState.lastKeyDown = 0;
         inputState.leftButton = 0;

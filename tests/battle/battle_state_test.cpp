@@ -52,14 +52,14 @@ TEST_F(BattleStateTest, TurnTimeForfeitsOnlyWhenNothingIsCharging) {
 
 TEST_F(BattleStateTest, BattleClockAndMessageRunDownToZero) {
     battleState.battleTimeLeft = 1;
-    message = "NONAME 01 : 1500$";
+    battleState.message = "NONAME 01 : 1500$";
     battleState.messageTime = 2;
     animationTick();
     EXPECT_EQ(battleState.battleTimeLeft, 0);
-    EXPECT_EQ(message, "NONAME 01 : 1500$");
+    EXPECT_EQ(battleState.message, "NONAME 01 : 1500$");
     animationTick();
     EXPECT_EQ(battleState.battleTimeLeft, 0);
-    EXPECT_TRUE(message.empty());
+    EXPECT_TRUE(battleState.message.empty());
 }
 
 TEST_F(BattleStateTest, FlightProgramsFollowTheList) {
@@ -125,7 +125,7 @@ TEST_F(BattleStateTest, ResetStartsTheTurnAndClearsTheBattle) {
     weather.frontDrops[9].active = 1;
     weather.clouds[2].active = 1;
     projectiles[3].kind = 5;
-    message = "OLD";
+    battleState.message = "OLD";
     battleState.messageTime = 40;
     selectedWeapon = 5;
     shotPower = 30;
@@ -140,7 +140,7 @@ TEST_F(BattleStateTest, ResetStartsTheTurnAndClearsTheBattle) {
     EXPECT_EQ(weather.frontDrops[9].active, 0);
     EXPECT_EQ(weather.clouds[2].active, 0);
     EXPECT_EQ(projectiles[3].kind, 0);
-    EXPECT_TRUE(message.empty());
+    EXPECT_TRUE(battleState.message.empty());
     EXPECT_EQ(battleState.messageTime, 0);
     EXPECT_EQ(selectedWeapon, 0);
     EXPECT_EQ(shotPower, 0);

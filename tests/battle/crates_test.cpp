@@ -90,7 +90,7 @@ TEST_F(CrateTest, MoneyCrateShowsTheShootersLine) {
     setGameRandState(stateBeforeRand(16400));  // randScaled(1000) = 500
     giveCrateReward(1);
     EXPECT_EQ(players[0].money, 1600);
-    EXPECT_EQ(message, "NONAME 01 : 1500$");
+    EXPECT_EQ(battleState.message, "NONAME 01 : 1500$");
     EXPECT_EQ(battleState.messageTime, 100);
 }
 
@@ -117,14 +117,14 @@ TEST_F(CrateTest, WeaponCrateGivesOneByTheTable) {
         setGameRandState(stateBeforeRand(value));
         giveCrateReward(2);
         EXPECT_EQ(players[0].ammo[c.weapon], 1) << "r = " << c.r;
-        EXPECT_EQ(message, "NONAME 01 : " + weaponNames[c.weapon]);
+        EXPECT_EQ(battleState.message, "NONAME 01 : " + weaponNames[c.weapon]);
     }
 }
 
 TEST_F(CrateTest, EmptyCrateGivesNothing) {
     giveCrateReward(3);
     EXPECT_EQ(players[0].money, 0);
-    EXPECT_TRUE(message.empty());
+    EXPECT_TRUE(battleState.message.empty());
 }
 
 }  // namespace

@@ -104,7 +104,7 @@ TEST_F(HitTest, CrateHitPaysTheShooterAndIsCleared) {
     EXPECT_TRUE(exploded(p));
     EXPECT_EQ(crates[0].kind, 0);
     EXPECT_GE(players[1].money, 1000);
-    EXPECT_EQ(message.rfind("NONAME 02 : ", 0), 0u);
+    EXPECT_EQ(battleState.message.rfind("NONAME 02 : ", 0), 0u);
     // Launching shots do not collect crates.
     crates[0] = {610.0f, 150.0f, 0.0f, 1};
     shot(MISSILE, LAUNCHING, 620, 160);

@@ -14,10 +14,7 @@ constexpr int ITEM_Y = 480 / 3;
 
 class GameFlow : public ScreenTest {
 protected:
-    void SetUp() override {
-        ScreenTest::SetUp();
-        menuChoice = MENU_NONE;
-    }
+    std::int16_t menuChoice = MENU_NONE;
     // The middle of menu item i.
     void pointAtItem(int i) {
         const ImageEntry& item = raznoe[446 + i];
@@ -25,7 +22,7 @@ protected:
     }
     void drawMenuOnce() {
         FillSurface(backBuffer, 0);
-        drawMenu();
+        drawMenu(menuChoice);
     }
 };
 

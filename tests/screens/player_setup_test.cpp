@@ -17,7 +17,6 @@ protected:
         initPlayers();
         newGameReset();
         numPlayers = 1;
-        setupDone = 0;
         animCounters = AnimCounters{};
     }
     // Clicks the middle of image placed at (x, y) in the next drawn frame.
@@ -25,6 +24,7 @@ protected:
         pointAt(x + image.width / 2, y + image.height / 2);
         inputState.leftButton = 1;
     }
+    std::int32_t setupDone = 0;
     static constexpr int T = 48;
     static constexpr int PLAY_X = 640 / 4 - 20;
     static constexpr int NEXT_X = 3 * (640 / 4) - 20;
@@ -118,26 +118,26 @@ TEST_F(PlayerSetup, EscapeLeavesWithAClick) {
 TEST_F(PlayerSetup, PlayGameOnlyFromTwoPlayersOn) {
     const ImageEntry& play = raznoe[440];
     clickOn(play, PLAY_X, BUTTON_Y);
-    drawSetupScreen();
+    drawSetupScreen(setupDone);
     EXPECT_EQ(setupDone, 0);
     EXPECT_EQ(inputState.leftButton, 1) << "nothing took the click";
     EXPECT_FALSE(shownAt(play, PLAY_X, BUTTON_Y));
     EXPECT_EQ(machine.played(18), 0);
 
     numPlayers = 2;
-    drawSetupScreen();
+    drawSetupScreen(setupDone);
     EXPECT_EQ(setupDone, 1);
     EXPECT_EQ(inputState.leftButton, 0);
     EXPECT_EQ(machine.played(18), 1);
     pointAt(5, 5);
-    drawSetupScreen();
+    drawSetupScreen(setupDone);
     EXPECT_TRUE(shownAt(play, PLAY_X, BUTTON_Y));
 }
 
 TEST_F(PlayerSetup, NextOpponentAddsAPlayerOnceAndAnimates) {
     const ImageEntry& next = raznoe[455];
     clickOn(next, NEXT_X, BUTTON_Y);
-    drawSetupScreen();
+    drawSetupScreen(setupDone);
     EXPECT_EQ(numPlayers, 2);
     EXPECT_EQ(players[1].colour, 2) << "the new player steps past colour 1 to a free one";
     EXPECT_EQ(animCounters.shopFrame, 456);
@@ -145,7 +145,7 @@ TEST_F(PlayerSetup, NextOpponentAddsAPlayerOnceAndAnimates) {
     EXPECT_EQ(machine.played(18), 1);
 
     inputState.leftButton = 1;
-    drawSetupScreen();
+    drawSetupScreen(setupDone);
     EXPECT_EQ(numPlayers, 2) << "no click while the button animates";
     EXPECT_EQ(inputState.leftButton, 1);
     EXPECT_EQ(machine.played(18), 1);
@@ -153,10 +153,10 @@ TEST_F(PlayerSetup, NextOpponentAddsAPlayerOnceAndAnimates) {
     animCounters.shopFrame = 455;
     numPlayers = 5;
     pointAt(5, 5);
-    drawSetupScreen();
+    drawSetupScreen(setupDone);
     EXPECT_FALSE(shownAt(next, NEXT_X, BUTTON_Y)) << "five players: no NEXT OPPONENT";
     clickOn(next, NEXT_X, BUTTON_Y);
-    drawSetupScreen();
+    drawSetupScreen(setupDone);
     EXPECT_EQ(numPlayers, 5);
 }
 
@@ -164,21 +164,21 @@ TEST_F(PlayerSetup, ColourAndRoleButtonsActOnTheEditedPlayer) {
     numPlayers = 2;
     players[1].colour = 2;
     clickOn(raznoe[2], 640 / 2 - 40, 2 * T);
-    drawSetupScreen();
+    drawSetupScreen(setupDone);
     EXPECT_EQ(players[1].colour, 3);
     EXPECT_EQ(players[0].colour, 0);
     EXPECT_EQ(inputState.leftButton, 0);
 
     clickOn(raznoe[439], 640 / 2 - 20, 6 * T);
-    drawSetupScreen();
+    drawSetupScreen(setupDone);
     EXPECT_EQ(players[1].isComputer, 1);
     pointAt(5, 5);
-    drawSetupScreen();
+    drawSetupScreen(setupDone);
     EXPECT_TRUE(shownAt(raznoe[438], 640 / 2 - 20, 6 * T)) << "the computer's button now";
     // The banner's foot stands behind the colour button.
     EXPECT_TRUE(shownAt(raznoe[37 + 3 * 10], 640 / 2 + 20, 2 * T - 40, 40)) << "the banner in the new colour";
     clickOn(raznoe[438], 640 / 2 - 20, 6 * T);
-    drawSetupScreen();
+    drawSetupScreen(setupDone);
     EXPECT_EQ(players[1].isComputer, 0);
     EXPECT_EQ(machine.played(18), 3);
 }
