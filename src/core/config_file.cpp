@@ -1,7 +1,6 @@
 #include "core/config_file.h"
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
