@@ -20,12 +20,12 @@ constexpr std::size_t MAX_SETTINGS_FILE_BYTES = 64 * 1024;
 
 // One layer of settings; an empty optional leaves the key to the layers below.
 struct PlayerSettings {
-    std::optional<bool> fullScreen;
-    std::optional<int> screenMode;   // 0..255 or FROM_GAME_INI
-    std::optional<int> pixelFormat;  // 1 = 5-5-5, 2 = 5-6-5
-    std::optional<int> weather;      // 0 off, 1 on, FROM_GAME_INI
-    std::optional<int> volume;       // 0..100 percent of the designed loudness
-    std::optional<int> turnTime;     // seconds
+    std::optional<bool> fullScreen{};
+    std::optional<int> screenMode{};   // 0..255 or FROM_GAME_INI
+    std::optional<int> pixelFormat{};  // 1 = 5-5-5, 2 = 5-6-5
+    std::optional<int> weather{};      // 0 off, 1 on, FROM_GAME_INI
+    std::optional<int> volume{};       // 0..100 percent of the designed loudness
+    std::optional<int> turnTime{};     // seconds
     bool operator==(const PlayerSettings&) const = default;
 };
 

@@ -16,26 +16,20 @@ PlayerSettings parse(std::string_view text, std::vector<std::string>& problems) 
     return parseSettingsText(text, "my.conf", problems);
 }
 
-PlayerSettings set(void (*fill)(PlayerSettings&)) {
-    PlayerSettings s;
-    fill(s);
-    return s;
-}
-
 }  // namespace
 
 TEST(SettingsFileText, GoodLinesCommentsAndBlankLines) {
     const std::pair<const char*, PlayerSettings> cases[] = {
         {"", {}},
         {"# only a comment\n\n   \n\t# another\n", {}},
-        {"full-screen = no\n", set([](PlayerSettings& s) { s.fullScreen = false; })},
-        {"full-screen=yes", set([](PlayerSettings& s) { s.fullScreen = true; })},
-        {"  screen-mode\t=  2   # 800 x 600\r\n", set([](PlayerSettings& s) { s.screenMode = 2; })},
-        {"screen-mode = game.ini", set([](PlayerSettings& s) { s.screenMode = FROM_GAME_INI; })},
-        {"pixel-format = 555", set([](PlayerSettings& s) { s.pixelFormat = 1; })},
-        {"weather = off\nweather = on", set([](PlayerSettings& s) { s.weather = 1; })},  // the last one counts
-        {"volume = 0", set([](PlayerSettings& s) { s.volume = 0; })},
-        {"turn-time = 3600\nvolume = 37", set([](PlayerSettings& s) { s.turnTime = 3600, s.volume = 37; })},
+        {"full-screen = no\n", {.fullScreen = false}},
+        {"full-screen=yes", {.fullScreen = true}},
+        {"  screen-mode\t=  2   # 800 x 600\r\n", {.screenMode = 2}},
+        {"screen-mode = game.ini", {.screenMode = FROM_GAME_INI}},
+        {"pixel-format = 555", {.pixelFormat = 1}},
+        {"weather = off\nweather = on", {.weather = 1}},  // the last one counts
+        {"volume = 0", {.volume = 0}},
+        {"turn-time = 3600\nvolume = 37", {.volume = 37, .turnTime = 3600}},
     };
     for (const auto& [text, expected] : cases) {
         std::vector<std::string> problems;
@@ -67,7 +61,7 @@ TEST(SettingsFileText, BadLinesNameFileLineAndKeyAndKeepTheDefault) {
     // A bad line spoils only itself.
     std::vector<std::string> problems;
     EXPECT_EQ(parse("volume = 50\nvolume = x\nturn-time = 9\n", problems),
-              set([](PlayerSettings& s) { s.volume = 50, s.turnTime = 9; }));
+              (PlayerSettings{.volume = 50, .turnTime = 9}));
     EXPECT_EQ(problems.size(), 1u);
 }
 
@@ -97,27 +91,20 @@ TEST(SettingsFileText, PrintedDefaultsUncommentedParseToTheDefaults) {
 }
 
 TEST(SettingsLayers, CommandLineThenFileThenRecordingThenDefaults) {
-    using Fill = void (*)(PlayerSettings&);
     struct Case {
-        Fill line, file, recorded;
+        PlayerSettings line, file, recorded;
         ResolvedSettings expected;
     };
-    const Fill none = [](PlayerSettings&) {};
     const Case cases[] = {
-        {none, none, none, ResolvedSettings{}},
-        {none, [](PlayerSettings& s) { s.turnTime = 10; }, [](PlayerSettings& s) { s.turnTime = 30; },
-         {.turnTicks = 200}},
-        {[](PlayerSettings& s) { s.turnTime = 25; }, [](PlayerSettings& s) { s.turnTime = 10; }, none,
-         {.turnTicks = 500}},
-        {none, none, [](PlayerSettings& s) { s.turnTime = 30; }, {.turnTicks = 600}},
-        {[](PlayerSettings& s) { s.screenMode = FROM_GAME_INI; }, [](PlayerSettings& s) { s.screenMode = 3; }, none,
-         {.screenMode = FROM_GAME_INI}},
-        {[](PlayerSettings& s) { s.fullScreen = false; },
-         [](PlayerSettings& s) { s.fullScreen = true, s.volume = 5, s.weather = 0, s.pixelFormat = 1; }, none,
+        {{}, {}, {}, {}},
+        {{}, {.turnTime = 10}, {.turnTime = 30}, {.turnTicks = 200}},
+        {{.turnTime = 25}, {.turnTime = 10}, {}, {.turnTicks = 500}},
+        {{}, {}, {.turnTime = 30}, {.turnTicks = 600}},
+        {{.screenMode = FROM_GAME_INI}, {.screenMode = 3}, {}, {.screenMode = FROM_GAME_INI}},
+        {{.fullScreen = false}, {.fullScreen = true, .pixelFormat = 1, .weather = 0, .volume = 5}, {},
          {.fullScreen = false, .pixelFormat = 1, .weather = 0, .volume = 5}},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(resolve(layered(set(c.line), layered(set(c.file), set(c.recorded)))), c.expected);
+    for (const Case& c : cases) EXPECT_EQ(resolve(layered(c.line, layered(c.file, c.recorded))), c.expected);
 }
 
 // Oversized and binary files: tests/e2e/settings_test.cpp, through the game.
