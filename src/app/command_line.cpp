@@ -12,9 +12,14 @@ bool parseInteger(std::string_view text, long long low, long long high, long lon
     return !text.empty() && result.ec == std::errc() && result.ptr == end && value >= low && value <= high;
 }
 
-constexpr std::string_view optionsWithValue[] = {
-    "--data", "--screen-mode", "--pixel-format", "--script", "--max-frames", "--stats", "--record"};
-constexpr std::string_view flags[] = {"--help", "-h", "--version", "--window", "--headless"};
+constexpr std::string_view optionsWithValue[] = {"--data",   "--config",     "--screen-mode", "--pixel-format",
+                                                   "--weather", "--volume",    "--turn-time",   "--script",
+                                                   "--max-frames", "--stats",  "--record"};
+constexpr std::string_view flags[] = {"--help",   "-h",          "--version",     "--print-config",
+                                      "--window", "--full-screen", "--headless"};
+// The options that set a key of the settings file, by the same name.
+constexpr std::string_view settingOptions[] = {"--screen-mode", "--pixel-format", "--weather", "--volume",
+                                               "--turn-time"};
 
 }  // namespace
 
@@ -72,19 +77,18 @@ CommandLine parseCommandLine(std::span<const std::string_view> args) {
         } else if (option == "--data") {
             if (value.empty()) return refused("option '--data' needs a directory");
             line.dataDir = shown;
-        } else if (option == "--window") {
-            line.backend.windowed = true;
-        } else if (option == "--screen-mode") {
-            if (!parseInteger(value, 0, 255, number))
-                return refused("--screen-mode takes a number 0..255, not '" + shown + "'");
-            line.screenMode = static_cast<int>(number);
-        } else if (option == "--pixel-format") {
-            if (value == "555")
-                line.backend.pixelFormat = 1;
-            else if (value == "565")
-                line.backend.pixelFormat = 2;
-            else
-                return refused("--pixel-format takes 555 or 565, not '" + shown + "'");
+        } else if (option == "--print-config") {
+            line.action = CommandLine::Action::PrintConfig;
+            return line;
+        } else if (option == "--window" || option == "--full-screen") {
+            line.settings.fullScreen = option == "--full-screen";
+        } else if (std::ranges::find(settingOptions, option) != std::end(settingOptions)) {
+            std::string why;
+            if (!setSetting(line.settings, option.substr(2), value, why))
+                return refused(std::string(option) + " takes " + why);
+        } else if (option == "--config") {
+            if (value.empty()) return refused("option '--config' needs a file name");
+            line.configFile = shown;
         } else if (option == "--headless") {
             line.headless = true;
         } else if (option == "--script") {
@@ -117,10 +121,19 @@ std::string usageText() {
            "  -h, --help           show this help and exit\n"
            "  --version            show the version and exit\n"
            "  --data DIR           read the game's files from DIR\n"
+           "  --config FILE        read the settings from FILE instead of\n"
+           "                       $XDG_CONFIG_HOME/ramparo/ramparo.conf (~/.config/ramparo/...);\n"
+           "                       headless runs read a settings file only when given this\n"
+           "  --print-config       write every setting with its default, commented out, and exit\n"
            "  --window             start in a window instead of full screen (Alt+Enter toggles)\n"
+           "  --full-screen        start full screen, whatever the settings file says\n"
            "  --screen-mode N      use screen mode N instead of byte 0 of game.ini (not written):\n"
            "                       0 = 320x240, 1 = 640x480, 2 = 800x600, 3 = 1024x768\n"
            "  --pixel-format F     16-bit pixel layout: 565 (default) or 555\n"
+           "  --weather W          on, off, or game.ini (its byte 3 decides; the default)\n"
+           "  --volume N           loudness in percent, 0..100 (default 100, as designed)\n"
+           "  --turn-time SECONDS  time for a turn, 1..3600 (default 25); the battle's time limit\n"
+           "                       scales with it\n"
            "  --record FILE        window: write this session's input as an input script, which\n"
            "                       --headless --script FILE replays\n"
            "\n"
@@ -131,7 +144,9 @@ std::string usageText() {
            "  --stats FILE         write the run's statistics as JSON to FILE ('-': standard output)\n"
            "  (--script, --max-frames and --stats need --headless)\n"
            "\n"
-           "An option's value may also follow '=', as in --data=DIR.\n"
+           "An option's value may also follow '=', as in --data=DIR. The command line wins over the\n"
+           "settings file, which wins over game.ini; a replayed script's recorded settings come\n"
+           "under the settings file.\n"
            "Without --data the game reads its files from the current directory when it holds them,\n"
            "else from the data directory it was built or installed with. It never writes there.\n"
            "F12 saves a screenshot in the pictures folder (XDG_PICTURES_DIR, else ~/Pictures).\n"

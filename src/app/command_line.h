@@ -7,16 +7,18 @@
 #include <string_view>
 #include <vector>
 
+#include "core/config_file.h"
 #include "platform/backends.h"
 
 struct CommandLine {
-    enum class Action { Run, Help, Version, Error };
+    enum class Action { Run, Help, Version, PrintConfig, Error };
     Action action = Action::Run;
     std::string error;  // why the command line was refused (Action::Error)
     bool headless = false;
     std::string dataDir;  // --data; empty: found as usual
-    int screenMode = -1;  // --screen-mode; -1: byte 0 of "game.ini"
-    platform::BackendOptions backend;
+    std::string configFile;   // --config; empty: the usual settings file in a window, none headless
+    PlayerSettings settings;  // the settings given on the command line, over every other layer
+    platform::BackendOptions backend;  // windowed and pixelFormat are set once the layers are known
 };
 
 // args excludes the program name.

@@ -1,9 +1,20 @@
 // The pool of channels: flags per channel, the lowest free channel on request, and a sweep that
 // frees the auto-released channels whose copy has ended each time a channel is requested.
+#include <algorithm>
+#include <cmath>
+
 #include "audio/sound_system.h"
 #include "core/error_box.h"
 
 std::int32_t soundVolume = 10000;
+
+std::int32_t soundVolumeForPercent(int percent) {
+    if (percent >= 100) return 10000;
+    if (percent <= 0) return 0;
+    // soundVolume - 10000 is hundredths of a decibel below full loudness.
+    const long below = std::lround(2000.0 * std::log10(percent / 100.0));
+    return static_cast<std::int32_t>(std::max(0L, 10000 + below));
+}
 std::int32_t lastChannel = 0;
 
 int CSoundSystem::AllocChannel() {

@@ -74,6 +74,9 @@ private:
 
 extern CSoundSystem soundSystem;
 extern std::int32_t soundVolume;  // 0..10000, the volume of every play
+// The soundVolume that makes the mixer play at `percent` of the designed loudness: 100 gives
+// 10000 (full, as designed), 0 silence, and between them the decibels of percent / 100.
+std::int32_t soundVolumeForPercent(int percent);
 extern std::int32_t lastChannel;  // the channel of the latest play site
 
 // The play pattern of every play site: a channel from the pool into `lastChannel` ("no free

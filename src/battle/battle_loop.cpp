@@ -88,7 +88,7 @@ FrameOutcome battleFrame(Battle& battle, const FrameSteps& s) {
 }
 
 void setUpBattle(Battle& battle) {
-    battleState.battleTimeLeft = BATTLE_TIME;
+    battleState.battleTimeLeft = battleTime();
     beginWaitAnimation();
     resetBattleState(battle);
     battleState.scenery = static_cast<std::uint16_t>(randScaled(5));

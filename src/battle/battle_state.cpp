@@ -21,6 +21,12 @@
 BattleState battleState;
 AnimCounters animCounters;
 
+std::int32_t turnTime() { return turnTicks; }
+
+std::int32_t battleTime() {
+    return static_cast<std::int32_t>(std::int64_t{BATTLE_TIME} * turnTicks / TURN_TIME);
+}
+
 namespace {
 
 // Steps an image counter one frame on, from `first` to `last` and back to `first`.
@@ -40,7 +46,7 @@ void resetTurnState(Battle& battle) {
     const std::int32_t first = randScaled(numPlayers);
     currentPlayer = static_cast<std::uint16_t>(first < numPlayers ? first : 0);
     battle.search.resetComputerSearch();
-    battleState.turnTimeLeft = TURN_TIME;
+    battleState.turnTimeLeft = turnTime();
     battleState.turnEndDelay = 0;
     clearCrates(battle.crates);
     battleState.message.clear();

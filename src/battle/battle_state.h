@@ -10,6 +10,11 @@
 constexpr std::int32_t BATTLE_TIME = 8000;  // ticks
 constexpr std::int32_t TURN_TIME = 500;     // ticks
 
+// The turn's time (turnTicks, TURN_TIME unless a turn time is set) and the battle's time limit,
+// which scales with it so that a battle can still end by time.
+std::int32_t turnTime();
+std::int32_t battleTime();
+
 struct BattleState {
     std::int32_t battleTimeLeft = 0;
     std::int32_t turnTimeLeft = 0;

@@ -72,7 +72,7 @@ void handOver(Battle& b) {
         found = players[currentPlayer].isDead != 1;
     }
     if (!found) return;  // nobody stands: the battle ends this frame
-    battleState.turnTimeLeft = TURN_TIME;
+    battleState.turnTimeLeft = turnTime();
     battleState.shotFired = 0;
     directTargetSet = 0;
     selectedWeapon = weapon::MISSILE;

@@ -7,6 +7,7 @@
 #include <iterator>
 #include <vector>
 
+#include "core/config_file.h"
 #include "core/error_box.h"
 #include "platform/platform.h"
 
@@ -15,6 +16,10 @@ std::uint16_t screenWidth = 640;
 std::uint16_t screenHeight = 480;
 std::int32_t pixelFormat = 1;
 int screenModeOverride = -1;
+int weatherOverride = -1;
+std::optional<std::vector<std::uint8_t>> gameIniReplacement;
+std::int32_t turnTicks = DESIGNED_TURN_SECONDS * TICKS_PER_SECOND;
+std::int32_t volumePercent = 100;
 
 std::uint16_t numPlayers = 2;
 std::uint16_t currentPlayer = 0;
@@ -39,22 +44,41 @@ void applySettingsBytes(std::span<const std::uint8_t> bytes) {
     gameConfig.weatherEnabled = byteAt(3);
 }
 
-void readSettings() {
-    std::vector<std::uint8_t> bytes;
+namespace {
+
+// The first four bytes of "game.ini" (or its replacement); empty when the file cannot be opened.
+std::optional<std::vector<std::uint8_t>> gameIniBytes() {
+    if (gameIniReplacement) return gameIniReplacement;
     std::ifstream file("game.ini", std::ios::binary);
-    if (file) {
-        char c;
-        while (bytes.size() < 4 && file.get(c)) bytes.push_back(static_cast<std::uint8_t>(c));
-    } else {
-        errorBox("no open game.ini", "");
-        // Without the file nothing is applied: the size stays 640 x 480 while screenMode is 0.
-        if (screenModeOverride < 0) return;
-    }
+    if (!file) return std::nullopt;
+    std::vector<std::uint8_t> bytes;
+    char c;
+    while (bytes.size() < 4 && file.get(c)) bytes.push_back(static_cast<std::uint8_t>(c));
+    return bytes;
+}
+
+}  // namespace
+
+std::optional<std::vector<std::uint8_t>> settingsBytesInUse() {
+    std::optional<std::vector<std::uint8_t>> bytes = gameIniBytes();
+    // Without the file nothing is applied: the size stays 640 x 480 while screenMode is 0.
+    if (!bytes && screenModeOverride < 0) return std::nullopt;
+    if (!bytes) bytes.emplace();
     if (screenModeOverride >= 0) {
-        bytes.resize(std::max<std::size_t>(bytes.size(), 1));
-        bytes[0] = static_cast<std::uint8_t>(screenModeOverride);
+        bytes->resize(std::max<std::size_t>(bytes->size(), 1));
+        (*bytes)[0] = static_cast<std::uint8_t>(screenModeOverride);
     }
-    applySettingsBytes(bytes);
+    if (weatherOverride >= 0) {
+        bytes->resize(4);
+        (*bytes)[3] = static_cast<std::uint8_t>(weatherOverride);
+    }
+    return bytes;
+}
+
+void readSettings() {
+    if (!gameIniBytes()) errorBox("no open game.ini", "");
+    if (const auto bytes = settingsBytesInUse()) applySettingsBytes(*bytes);
+    if (weatherOverride >= 0) gameConfig.weatherEnabled = static_cast<std::uint8_t>(weatherOverride);
 }
 
 void detectPixelFormat() {

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <vector>
 
 struct GameConfig {
     std::uint8_t screenMode = 0;
@@ -31,9 +33,22 @@ extern const float PI_APPROX;
 
 // --screen-mode: replaces byte 0 of "game.ini" as it is read (the file is never written); -1: none.
 extern int screenModeOverride;
+// The weather setting: replaces byte 3 of "game.ini" (0 off, 1 on); -1: none.
+extern int weatherOverride;
+// A replayed script's recorded "game.ini" bytes, read instead of the file; empty: the file.
+extern std::optional<std::vector<std::uint8_t>> gameIniReplacement;
 
-// Reads "game.ini" from the working directory into gameConfig and sets the display size.
+// The player's settings that are not in "game.ini" (ramparo.conf and the command line); each
+// starts as the designed game.
+extern std::int32_t turnTicks;    // the time of a turn, in ticks; designed: 500
+extern std::int32_t volumePercent;  // 0..100 of the designed loudness
+
+// Reads "game.ini" from the working directory (or its replacement) into gameConfig, with the
+// overrides, and sets the display size.
 void readSettings();
+// The bytes readSettings applies, without reporting anything; empty when there is no file and no
+// screen mode override, so that nothing is applied.
+std::optional<std::vector<std::uint8_t>> settingsBytesInUse();
 // The same rules over bytes already read (missing bytes count as 0).
 void applySettingsBytes(std::span<const std::uint8_t> bytes);
 // Sets pixelFormat from the display's colour masks.

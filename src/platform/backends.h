@@ -18,6 +18,7 @@ struct BackendOptions {
     std::string statsFile;     // --stats; "-" is standard output
     // Window only.
     std::string recordFile;    // --record
+    std::string recordHeader;  // the recorded settings, written first ("# game.ini: ..." lines)
 };
 
 // Null with a message in *error when the backend cannot start (no display, a malformed script).

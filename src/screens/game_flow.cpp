@@ -46,7 +46,7 @@ void showStartupPicture() {
 }
 
 void loadGameData() {
-    soundVolume = 10000;
+    soundVolume = soundVolumeForPercent(volumePercent);
     LoadGameImages();
     if (!soundSystem.LoadSoundBank("sound.sdf", 11)) errorBox("error load music game");
     loadLevels();

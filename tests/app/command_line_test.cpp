@@ -21,9 +21,8 @@ TEST(CommandLineParsing, NoArgumentsPlaysAsAlways) {
     const CommandLine line = parse({});
     EXPECT_EQ(line.action, CommandLine::Action::Run);
     EXPECT_FALSE(line.headless);
-    EXPECT_FALSE(line.backend.windowed);
-    EXPECT_EQ(line.screenMode, -1);
-    EXPECT_EQ(line.backend.pixelFormat, 2);
+    EXPECT_EQ(line.settings, PlayerSettings{}) << "no layer of its own";
+    EXPECT_TRUE(line.configFile.empty());
     EXPECT_EQ(line.backend.maxFrames, -1);
     EXPECT_TRUE(line.dataDir.empty());
 }
@@ -33,15 +32,25 @@ TEST(CommandLineParsing, EveryOption) {
                                     "--headless", "--script", "s.txt", "--max-frames=600", "--stats", "-"});
     ASSERT_EQ(line.action, CommandLine::Action::Run) << line.error;
     EXPECT_EQ(line.dataDir, "/d");
-    EXPECT_TRUE(line.backend.windowed);
-    EXPECT_EQ(line.screenMode, 3);
-    EXPECT_EQ(line.backend.pixelFormat, 1);
+    EXPECT_EQ(line.settings.fullScreen, false);
+    EXPECT_EQ(line.settings.screenMode, 3);
+    EXPECT_EQ(line.settings.pixelFormat, 1);
     EXPECT_TRUE(line.headless);
     EXPECT_EQ(line.backend.scriptFile, "s.txt");
     EXPECT_EQ(line.backend.maxFrames, 600);
     EXPECT_EQ(line.backend.statsFile, "-");
     EXPECT_EQ(parse({"--record", "r.txt"}).backend.recordFile, "r.txt");
-    EXPECT_EQ(parse({"--pixel-format", "565"}).backend.pixelFormat, 2);
+    EXPECT_EQ(parse({"--pixel-format", "565"}).settings.pixelFormat, 2);
+    const CommandLine more = parse({"--config", "my.conf", "--turn-time=40", "--volume", "0", "--weather", "off",
+                                    "--window", "--full-screen", "--screen-mode", "game.ini"});
+    ASSERT_EQ(more.action, CommandLine::Action::Run) << more.error;
+    EXPECT_EQ(more.configFile, "my.conf");
+    EXPECT_EQ(more.settings.turnTime, 40);
+    EXPECT_EQ(more.settings.volume, 0);
+    EXPECT_EQ(more.settings.weather, 0);
+    EXPECT_EQ(more.settings.fullScreen, true) << "the later of --window and --full-screen";
+    EXPECT_EQ(more.settings.screenMode, FROM_GAME_INI);
+    EXPECT_EQ(parse({"--print-config", "--bogus"}).action, CommandLine::Action::PrintConfig);
 }
 
 TEST(CommandLineParsing, HelpAndVersionWinOverTheRest) {
@@ -67,6 +76,12 @@ TEST(CommandLineParsing, RefusalsSayWhy) {
         {{"--headless", "--record", "r.txt"}, "--record"},
         {{"--window=yes"}, "takes no value"},
         {{"--bogus=1"}, "unknown option '--bogus'"},
+        {{"--turn-time", "0"}, "--turn-time takes a number of seconds 1..3600, not '0'"},
+        {{"--volume", "101"}, "--volume takes a number 0..100"},
+        {{"--weather", "rain"}, "--weather takes on, off or game.ini"},
+        {{"--config"}, "needs a value"},
+        {{"--config="}, "needs a file name"},
+        {{"--full-screen=no"}, "takes no value"},
     };
     for (const auto& [args, why] : cases) {
         const CommandLine line = parseCommandLine(args);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "audio/sound_system.h"
+#include "platform/sdl/sdl_audio_volume.h"
 #include "recording_device.h"
 #include "../test_platform.h"
 
@@ -103,6 +104,21 @@ TEST_F(SoundPool, ThePlayPatternFreesItsChannelOnceTheSoundHasEnded) {
     EXPECT_EQ(plays(SHORT_SOUND), 3);
     EXPECT_EQ(device.volumes, (std::vector<int>{0, 0, 0}));  // soundVolume 10000 is full loudness
     EXPECT_TRUE(platform.errorBoxes.empty());
+}
+
+TEST_F(SoundPool, TheVolumeSettingReachesTheMixerAsAShareOfFullLoudness) {
+    // percent -> what the mixer plays at, of its 128: 100 is the designed loudness exactly.
+    const std::pair<int, int> cases[] = {{100, 128}, {75, 96}, {50, 64}, {25, 32}, {10, 13}, {1, 1}, {0, 0}};
+    for (const auto& [percent, mixer] : cases) {
+        soundVolume = soundVolumeForPercent(percent);
+        device.volumes.clear();
+        playSoundEffect(SHORT_SOUND);
+        ASSERT_EQ(device.volumes.size(), 1u) << percent;
+        EXPECT_EQ(platform::mixerVolume(device.volumes[0]), mixer) << percent << "%";
+    }
+    EXPECT_EQ(soundVolumeForPercent(100), 10000);
+    EXPECT_EQ(soundVolumeForPercent(0), 0);
+    soundVolume = 10000;
 }
 
 TEST_F(SoundPool, RefusesWhatCannotPlay) {

@@ -119,6 +119,18 @@ TEST_F(BattleStateTest, TwoStandingFortressesKeepTheBattleGoing) {
     EXPECT_FALSE(battleOver());
 }
 
+TEST_F(BattleStateTest, ASetTurnTimeStartsTheTurnsAndScalesTheBattlesLimit) {
+    // turn ticks -> the battle's limit; 500 is the designed game.
+    const std::pair<int, int> cases[] = {{500, 8000}, {200, 3200}, {20, 320}, {72000, 1152000}};
+    for (const auto& [ticks, limit] : cases) {
+        turnTicks = ticks;
+        resetBattleState(battle);
+        EXPECT_EQ(battleState.turnTimeLeft, ticks);
+        EXPECT_EQ(battleTime(), limit) << ticks;
+    }
+    turnTicks = TURN_TIME;
+}
+
 TEST_F(BattleStateTest, ResetStartsTheTurnAndClearsTheBattle) {
     numPlayers = 3;
     crates[4].kind = 2;

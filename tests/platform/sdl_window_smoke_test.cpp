@@ -66,6 +66,7 @@ protected:
                      ("ramparo_record_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
                       ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt");
         options.recordFile = recordPath.string();
+        options.recordHeader = "# game.ini: 01 01 00 01\n# turn-time: 7\n";
     }
     void TearDown() override { std::filesystem::remove(recordPath); }
 
@@ -153,6 +154,8 @@ TEST_F(SdlWindowSmoke, PresentsInputTimerAndSurfaceLoss) {
 
     backend.reset();
     const std::string script = recorded();
+    EXPECT_TRUE(script.starts_with(options.recordHeader + "# Ramparo input")) << "the recorded settings first\n"
+                                                                             << script;
     EXPECT_NE(script.find(" move 320 240\n"), std::string::npos) << script;
     EXPECT_NE(script.find(" key Y\n"), std::string::npos) << script;
     EXPECT_NE(script.find(" press left\n"), std::string::npos) << script;

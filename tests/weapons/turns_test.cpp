@@ -140,6 +140,18 @@ TEST_F(Turns, TurnPassesFortyNineFramesAfterTheLastProjectileSkippingTheDestroye
     EXPECT_EQ(directTargetSet, 0);
 }
 
+TEST_F(Turns, TheNextPlayerGetsTheSetTurnTime) {
+    for (const int ticks : {200, 20, TURN_TIME}) {
+        turnTicks = ticks;
+        battleState.shotFired = 1;
+        battleState.turnTimeLeft = 0;
+        const std::uint16_t before = currentPlayer;
+        for (int f = 0; f < 50; ++f) endTurnStep(battle);
+        EXPECT_NE(currentPlayer, before);
+        EXPECT_EQ(battleState.turnTimeLeft, ticks);
+    }
+}
+
 TEST_F(Turns, ForfeitedTurnCannotChargeAndAFlyingShotHoldsTheTurn) {
     battleState.shotFired = 1;
     inputState.leftButton = 1;

@@ -27,7 +27,7 @@ SdlPlatform::~SdlPlatform() {
 bool SdlPlatform::startRecording(const std::string& path) {
     record_.open(path, std::ios::out | std::ios::trunc);
     if (!record_) return false;
-    record_ << "# Ramparo input, recorded in a window; replay with --headless --script\n";
+    record_ << options_.recordHeader << "# Ramparo input, recorded in a window; replay with --headless --script\n";
     return static_cast<bool>(record_);
 }
 
