@@ -52,7 +52,7 @@ protected:
 
 TEST_F(Install, EveryFileInItsPlace) {
     const std::string id = RAMPARO_APP_ID;
-    for (const std::string file : {std::string("bin/ramparo"), "share/applications/" + id + ".desktop",
+    for (const std::string& file : {std::string("bin/ramparo"), "share/applications/" + id + ".desktop",
                                    std::string("share/man/man6/ramparo.6"),
                                    "share/metainfo/" + id + ".metainfo.xml"})
         EXPECT_TRUE(fs::is_regular_file(prefix / file)) << file;
