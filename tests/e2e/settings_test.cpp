@@ -90,6 +90,6 @@ TEST_F(Settings, PrintConfigWritesEveryKeyCommentedOut) {
     const Result r = run("--print-config");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, defaultSettingsText());
-    for (const char* key : {"full-screen", "screen-mode", "pixel-format", "weather", "volume", "turn-time"})
+    for (const char* key : {"full-screen", "screen-mode", "pixel-format", "weather", "volume", "turn-time", "computer-skill"})
         EXPECT_TRUE(has(r.out, std::string("\n# ") + key + " = ")) << key;
 }

@@ -138,7 +138,7 @@ TEST_F(Headless, StatisticsOfAGameThatEnds) {
         p->errorBox("say \"hi\"\\", nullptr);
         p->errorBox("two\nlines", "");
         p->noteBattleSetup(12.5);
-        p->noteBattleFinished();
+        p->noteBattleFinished(-1);
         p->present({}, true);
     });
     const std::string json = stats();
