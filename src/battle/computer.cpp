@@ -55,14 +55,15 @@ bool hitsEnemyFortress(int shooter, float px, float py) {
 // Keeps the launch velocity if its impact lies nearer to an enemy's fortress point than any before;
 // a hard computer looks only at the leader.
 void scoreImpact(ComputerSearch& search, int shooter, float px, float py, float vx0, float vy0, int speed,
-                 float angle) {
+                 float angle, int frames) {
     const int only = skillOf(shooter) == ComputerSkill::Hard ? leaderFor(shooter) : -1;
     for (int q = 0; q < numPlayers && q < MAX_PLAYERS; ++q) {
         const Player& enemy = players[q];
         if (q == shooter || enemy.isDead != 0 || (only >= 0 && q != only)) continue;
         const int dx = static_cast<int>(px - enemy.x - LAUNCH_DX);
         const int dy = static_cast<int>(py - enemy.y - LAUNCH_DY);
-        const float d = std::sqrt(static_cast<float>(dx * dx + dy * dy));
+        float d = std::sqrt(static_cast<float>(dx * dx + dy * dy));
+        if (only >= 0) d += HARD_SPREAD_PER_FRAME * static_cast<float>(frames);
         if (d < search.aiBestMiss) {
             search.aiBestMiss = d;
             search.aiVx = vx0;
@@ -75,12 +76,12 @@ void scoreImpact(ComputerSearch& search, int shooter, float px, float py, float 
 
 // Flies one trial shot under constant gravity; false when it leaves the world, else its impact.
 bool flyTrial(const Surface& land, int shooter, float vx0, float vy0, const WeaponSpec& flight, float& px,
-              float& py) {
+              float& py, int& frames) {
     const Player& p = players[shooter];
     px = p.x + LAUNCH_DX;
     py = p.y + LAUNCH_DY;
     float vy = vy0;
-    for (;;) {
+    for (frames = 1;; ++frames) {
         px += vx0;
         py += vy;
         vy += flight.gravity;
@@ -173,8 +174,9 @@ void ComputerSearch::searchShots(int speed) {
         const float vy0 = static_cast<float>(std::sin(static_cast<double>(a)) * speed);
         float px = 0;
         float py = 0;
-        if (!flyTrial(*land, shooter, vx0, vy0, flight, px, py)) continue;
-        scoreImpact(*this, shooter, px, py, vx0, vy0, speed, a);
+        int frames = 0;
+        if (!flyTrial(*land, shooter, vx0, vy0, flight, px, py, frames)) continue;
+        scoreImpact(*this, shooter, px, py, vx0, vy0, speed, a, frames);
         // Holding the right button shows the impacts tried, as new ground.
         if (trialsShown())
             land->row(static_cast<int>(py))[static_cast<int>(px)] = TRIAL_DOT;
@@ -197,8 +199,9 @@ void ComputerSearch::refineAim() {
             const float vy0 = std::sin(a) * speed;
             float px = 0;
             float py = 0;
-            if (flyTrial(*land, shooter, vx0, vy0, flight, px, py))
-                scoreImpact(*this, shooter, px, py, vx0, vy0, aiBestSpeed, a);
+            int frames = 0;
+            if (flyTrial(*land, shooter, vx0, vy0, flight, px, py, frames))
+                scoreImpact(*this, shooter, px, py, vx0, vy0, aiBestSpeed, a, frames);
         }
     }
 }
@@ -216,6 +219,8 @@ void ComputerSearch::computerTurnStep() {
         weapon = MISSILE;
         selectedWeapon = MISSILE;
         aiSpeedStep = 4;
+        // Hard measures MISSILE by its own flights, not against the other weapon's best.
+        if (skillOf(currentPlayer) == ComputerSkill::Hard) aiBestMiss = ComputerSearch{}.aiBestMiss;
     }
     if (aiSpeedStep > weaponRow(weapon).maxSpeed) {
         if (skillOf(currentPlayer) == ComputerSkill::Hard) refineAim();
