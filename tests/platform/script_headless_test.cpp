@@ -176,5 +176,5 @@ TEST(RunStatistics, SoundsById) {
     EXPECT_EQ(json.substr(json.size() - 2), "}\n");
     EXPECT_EQ(json.find("winners"), std::string::npos);
     stats.winners = {1, -1};
-    EXPECT_EQ(platform::statsJson(stats), json.substr(0, json.size() - 2) + ",\n  \"winners\": [1, -1]\n}\n");
+    EXPECT_EQ(platform::statsJson(stats), json.substr(0, json.size() - 3) + ",\n  \"winners\": [1, -1]\n}\n");
 }
