@@ -32,7 +32,7 @@ constexpr float HARD_REFINE_SPEED_STEP = 0.1f;
 // Hard judges a trial shot by its miss plus the drift the largest aiming error (0.75 a frame on
 // each axis) gives it over its flight, so that long lobs count as worse than they land.
 constexpr float HARD_SPREAD_PER_FRAME = 0.75f;
-constexpr int EASY_SPEED_ERROR_PERCENT = 12;  // easy's launch speed: randScaled(24) - 12 percent off
+constexpr int EASY_SPEED_ERROR_PERCENT = 40;  // easy's launch speed: randScaled(80) - 40 percent off
 
 // Hard's target: the living enemy with the most battles won, then the most money, then the first.
 int leaderFor(int shooter);

@@ -345,7 +345,8 @@ TEST_F(ComputerPlayer, EasyMisjudgesTheSpeedByTheDrawnPercent) {
     for (int frame = 0; frame < 1000 && !battleState.shotFired; ++frame) normal.computerTurnStep();
     ASSERT_TRUE(battleState.shotFired);
     const std::uint32_t afterNormal = gameRandState();
-    const int percent = 100 + randScaled(24) - 12;
+    const int percent = 100 + randScaled(2 * EASY_SPEED_ERROR_PERCENT) - EASY_SPEED_ERROR_PERCENT;
+    ASSERT_EQ(EASY_SPEED_ERROR_PERCENT, 40);
     ASSERT_NE(percent, 100) << "pick another start: this draw changes nothing";
 
     SetUp();
@@ -356,7 +357,7 @@ TEST_F(ComputerPlayer, EasyMisjudgesTheSpeedByTheDrawnPercent) {
     EXPECT_FLOAT_EQ(search.aiVy, normal.aiVy * static_cast<float>(percent) / 100.0f);
     const std::uint32_t afterEasy = gameRandState();
     setGameRandState(afterNormal);
-    randScaled(24);
+    randScaled(80);
     EXPECT_EQ(gameRandState(), afterEasy) << "one draw more than normal";
 }
 
