@@ -13,13 +13,13 @@ bool parseInteger(std::string_view text, long long low, long long high, long lon
 }
 
 constexpr std::string_view optionsWithValue[] = {"--data",   "--config",     "--screen-mode", "--pixel-format",
-                                                   "--weather", "--volume",    "--turn-time",   "--script",
+                                                   "--weather", "--volume",    "--turn-time",   "--computer-skill", "--script",
                                                    "--max-frames", "--stats",  "--record"};
 constexpr std::string_view flags[] = {"--help",   "-h",          "--version",     "--print-config",
                                       "--window", "--full-screen", "--headless"};
 // The options that set a key of the settings file, by the same name.
 constexpr std::string_view settingOptions[] = {"--screen-mode", "--pixel-format", "--weather", "--volume",
-                                               "--turn-time"};
+                                               "--turn-time", "--computer-skill"};
 
 }  // namespace
 
@@ -134,6 +134,9 @@ std::string usageText() {
            "  --volume N           loudness in percent, 0..100 (default 100, as designed)\n"
            "  --turn-time SECONDS  time for a turn, 1..3600 (default 25); the battle's time limit\n"
            "                       scales with it\n"
+           "  --computer-skill S   easy, normal (the designed computer; the default) or hard; a list\n"
+           "                       such as easy,hard gives players 1, 2, ... their own, the last\n"
+           "                       one for the rest\n"
            "  --record FILE        window: write this session's input as an input script, which\n"
            "                       --headless --script FILE replays\n"
            "\n"

@@ -65,6 +65,7 @@ void chooseSettings(const CommandLine& line, platform::BackendOptions& options) 
     weatherOverride = chosen.weather;
     turnTicks = chosen.turnTicks;
     volumePercent = chosen.volume;
+    computerSkills = chosen.computerSkills;
 }
 
 }  // namespace
@@ -101,7 +102,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     // A recording starts with the settings that change the game, read from the data directory.
-    if (!options.recordFile.empty()) options.recordHeader = recordedSettingsLines(settingsBytesInUse(), turnTicks);
+    if (!options.recordFile.empty()) options.recordHeader = recordedSettingsLines(settingsBytesInUse(), turnTicks, computerSkills);
     std::unique_ptr<platform::Platform> backend = line.headless
                                                       ? platform::createHeadlessPlatform(options, &error)
                                                       : platform::createSdlPlatform(options, &error);

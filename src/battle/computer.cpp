@@ -52,31 +52,36 @@ bool hitsEnemyFortress(int shooter, float px, float py) {
     return false;
 }
 
-// Keeps the launch velocity if its impact lies nearer to an enemy's fortress point than any before.
-void scoreImpact(ComputerSearch& search, int shooter, float px, float py, float vx0, float vy0, int speed) {
+// Keeps the launch velocity if its impact lies nearer to an enemy's fortress point than any before;
+// a hard computer looks only at the leader.
+void scoreImpact(ComputerSearch& search, int shooter, float px, float py, float vx0, float vy0, int speed,
+                 float angle, int frames) {
+    const int only = skillOf(shooter) == ComputerSkill::Hard ? leaderFor(shooter) : -1;
     for (int q = 0; q < numPlayers && q < MAX_PLAYERS; ++q) {
         const Player& enemy = players[q];
-        if (q == shooter || enemy.isDead != 0) continue;
+        if (q == shooter || enemy.isDead != 0 || (only >= 0 && q != only)) continue;
         const int dx = static_cast<int>(px - enemy.x - LAUNCH_DX);
         const int dy = static_cast<int>(py - enemy.y - LAUNCH_DY);
-        const float d = std::sqrt(static_cast<float>(dx * dx + dy * dy));
+        float d = std::sqrt(static_cast<float>(dx * dx + dy * dy));
+        if (only >= 0) d += HARD_SPREAD_PER_FRAME * static_cast<float>(frames);
         if (d < search.aiBestMiss) {
             search.aiBestMiss = d;
             search.aiVx = vx0;
             search.aiVy = vy0;
             search.aiBestSpeed = static_cast<std::int16_t>(speed);
+            search.aiBestAngle = angle;
         }
     }
 }
 
 // Flies one trial shot under constant gravity; false when it leaves the world, else its impact.
 bool flyTrial(const Surface& land, int shooter, float vx0, float vy0, const WeaponSpec& flight, float& px,
-              float& py) {
+              float& py, int& frames) {
     const Player& p = players[shooter];
     px = p.x + LAUNCH_DX;
     py = p.y + LAUNCH_DY;
     float vy = vy0;
-    for (;;) {
+    for (frames = 1;; ++frames) {
         px += vx0;
         py += vy;
         vy += flight.gravity;
@@ -88,12 +93,62 @@ bool flyTrial(const Surface& land, int shooter, float vx0, float vy0, const Weap
     }
 }
 
+int imageArea(int index) {
+    if (!raznoe) return 0;
+    const ImageEntry& picture = raznoe[index];
+    return picture.width * picture.height;
+}
+
+int blastArea(int kind) {
+    const WeaponSpec& row = weaponSpecs[static_cast<std::size_t>(kind)];
+    if (row.passesFortresses || row.stampsImage != 0 || row.explosionTicks == 0) return 0;
+    return imageArea(row.explosionImage + row.explosionTicks - 1);
+}
+
+// Hard's weapon: of those it holds and may fire, the most expected damage; the first on a tie.
+int strongestWeapon(const Player& p) {
+    int best = MISSILE;
+    for (int w = 0; w < WEAPON_COUNT; ++w)
+        if (p.ammo[w] > 0 && catalogueRow(w).computerDraws.last >= catalogueRow(w).computerDraws.first && expectedDamage(w) > expectedDamage(best))
+            best = w;
+    return best;
+}
+
 }  // namespace
+
+int leaderFor(int shooter) {
+    int leader = -1;
+    for (int q = 0; q < numPlayers && q < MAX_PLAYERS; ++q) {
+        const Player& p = players[q];
+        if (q == shooter || p.isDead != 0) continue;
+        if (leader < 0 || p.wins > players[leader].wins ||
+            (p.wins == players[leader].wins && p.money > players[leader].money))
+            leader = q;
+    }
+    return leader;
+}
+
+int expectedDamage(int weapon) {
+    const WeaponRow& row = catalogueRow(weapon);
+    if (row.raisesShield) return 0;
+    int area = blastArea(kindOf(weapon));
+    const int child = weaponRow(weapon).childKind;
+    for (const FlightStep& step : row.program)
+        if (step.cmd == STEP_RELEASE && child != 0) area += blastArea(child);
+    return area;
+}
 
 void ComputerSearch::resetComputerSearch() { *this = ComputerSearch{}; }
 
 void ComputerSearch::chooseComputerWeapon() {
     const Player& p = players[currentPlayer < MAX_PLAYERS ? currentPlayer : 0];
+    if (skillOf(currentPlayer) == ComputerSkill::Hard) {
+        // The shield rule as designed, else the strongest weapon held; no draw.
+        const bool shield = p.damage > 1000 && p.shieldHits == 0 && p.ammo[weapon::DEFENSE] > 0;
+        selectedWeapon = static_cast<std::int16_t>(shield ? weapon::DEFENSE : strongestWeapon(p));
+        if (catalogueRow(selectedWeapon).computerSearchesFast) aiSpeedStep = FAST_SEARCH_SPEED;
+        return;
+    }
     // The weapon whose computerDraws hold the draw; MISSILE when none does.
     int weapon = MISSILE;
     const int r = randScaled(COMPUTER_DRAW_SCALE);
@@ -113,16 +168,41 @@ void ComputerSearch::searchShots(int speed) {
     if (shooter >= MAX_PLAYERS) return;
     const WeaponSpec& flight = weaponRow(selectedWeapon);
     const float lastAngle = -3.14159f - 0.3f;
-    for (float a = 0.3f; a > lastAngle; a -= 0.05f) {
+    const float step = skillOf(shooter) == ComputerSkill::Hard ? HARD_ANGLE_STEP : DESIGNED_ANGLE_STEP;
+    for (float a = 0.3f; a > lastAngle; a -= step) {
         const float vx0 = static_cast<float>(std::cos(static_cast<double>(a)) * speed);
         const float vy0 = static_cast<float>(std::sin(static_cast<double>(a)) * speed);
         float px = 0;
         float py = 0;
-        if (!flyTrial(*land, shooter, vx0, vy0, flight, px, py)) continue;
-        scoreImpact(*this, shooter, px, py, vx0, vy0, speed);
+        int frames = 0;
+        if (!flyTrial(*land, shooter, vx0, vy0, flight, px, py, frames)) continue;
+        scoreImpact(*this, shooter, px, py, vx0, vy0, speed, a, frames);
         // Holding the right button shows the impacts tried, as new ground.
         if (trialsShown())
             land->row(static_cast<int>(py))[static_cast<int>(px)] = TRIAL_DOT;
+    }
+}
+
+void ComputerSearch::refineAim() {
+    Surface* land = lockLandscape();
+    const int shooter = currentPlayer;
+    if (!land || shooter >= MAX_PLAYERS || aiBestMiss >= 1000000.0f) return;
+    const WeaponSpec& flight = weaponRow(selectedWeapon);
+    const float angle0 = aiBestAngle;
+    const float speed0 = std::sqrt(aiVx * aiVx + aiVy * aiVy);
+    for (int i = -HARD_REFINE_STEPS; i <= HARD_REFINE_STEPS; ++i) {
+        const float speed = speed0 + static_cast<float>(i) * HARD_REFINE_SPEED_STEP;
+        if (speed <= 0 || speed > flight.maxSpeed) continue;
+        for (int j = -HARD_REFINE_STEPS; j <= HARD_REFINE_STEPS; ++j) {
+            const float a = angle0 + static_cast<float>(j) * HARD_REFINE_ANGLE_STEP;
+            const float vx0 = std::cos(a) * speed;
+            const float vy0 = std::sin(a) * speed;
+            float px = 0;
+            float py = 0;
+            int frames = 0;
+            if (flyTrial(*land, shooter, vx0, vy0, flight, px, py, frames))
+                scoreImpact(*this, shooter, px, py, vx0, vy0, aiBestSpeed, a, frames);
+        }
     }
 }
 
@@ -139,8 +219,11 @@ void ComputerSearch::computerTurnStep() {
         weapon = MISSILE;
         selectedWeapon = MISSILE;
         aiSpeedStep = 4;
+        // Hard measures MISSILE by its own flights, not against the other weapon's best.
+        if (skillOf(currentPlayer) == ComputerSkill::Hard) aiBestMiss = ComputerSearch{}.aiBestMiss;
     }
     if (aiSpeedStep > weaponRow(weapon).maxSpeed) {
+        if (skillOf(currentPlayer) == ComputerSkill::Hard) refineAim();
         aiAimed = 1;
         aiSpeedStep = 0;
         aiBestSpeed =
@@ -162,5 +245,11 @@ void ComputerSearch::computerTurnStep() {
     const auto aimingError = [] { return static_cast<float>(gameRand() * 30) * RAND_SCALE - 15; };
     aiVx = static_cast<float>(aiVx + aimingError() * 0.05);
     aiVy = static_cast<float>(aiVy + aimingError() * 0.05);
+    if (skillOf(currentPlayer) == ComputerSkill::Easy) {
+        // Easy misjudges the speed as well: up to EASY_SPEED_ERROR_PERCENT either way.
+        const int percent = 100 + randScaled(2 * EASY_SPEED_ERROR_PERCENT) - EASY_SPEED_ERROR_PERCENT;
+        aiVx = aiVx * static_cast<float>(percent) / 100.0f;
+        aiVy = aiVy * static_cast<float>(percent) / 100.0f;
+    }
     launchShot(aiVx, aiVy);
 }

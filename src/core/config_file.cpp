@@ -21,6 +21,24 @@ std::optional<bool> parseYesNo(std::string_view text) {
     return std::nullopt;
 }
 
+constexpr std::string_view SKILL_NAMES[] = {"easy", "normal", "hard"};
+
+// "easy", "normal", "hard", or a list of them by player slot, the last one for the slots after it.
+std::optional<ComputerSkills> parseSkills(std::string_view text) {
+    ComputerSkills skills = DESIGNED_SKILLS;
+    int slot = 0;
+    for (;;) {
+        const std::size_t comma = std::min(text.find(','), text.size());
+        const auto name = std::ranges::find(SKILL_NAMES, text.substr(0, comma));
+        if (name == std::end(SKILL_NAMES) || slot == SKILL_SLOTS) return std::nullopt;
+        for (int s = slot; s < SKILL_SLOTS; ++s)
+            skills[static_cast<std::size_t>(s)] = static_cast<ComputerSkill>(name - std::begin(SKILL_NAMES));
+        ++slot;
+        if (comma == text.size()) return skills;
+        text.remove_prefix(comma + 1);
+    }
+}
+
 struct Key {
     std::string_view name;
     std::string_view takes;         // for messages
@@ -72,6 +90,12 @@ constexpr Key KEYS[] = {
          s.turnTime = n;
          return true;
      }},
+    {"computer-skill", "easy, normal or hard, or a list of them by player (easy,hard)", "normal",
+     "How well the computer players play (normal: as designed); easy,hard: player 1 easy, the rest hard.",
+     [](PlayerSettings& s, std::string_view v) {
+         s.computerSkill = parseSkills(v);
+         return s.computerSkill.has_value();
+     }},
 };
 
 std::string_view trimmed(std::string_view text) {
@@ -101,6 +125,7 @@ PlayerSettings layered(const PlayerSettings& over, const PlayerSettings& under) 
     if (over.weather) s.weather = over.weather;
     if (over.volume) s.volume = over.volume;
     if (over.turnTime) s.turnTime = over.turnTime;
+    if (over.computerSkill) s.computerSkill = over.computerSkill;
     return s;
 }
 
@@ -112,6 +137,7 @@ ResolvedSettings resolve(const PlayerSettings& s) {
     r.weather = s.weather.value_or(r.weather);
     r.volume = s.volume.value_or(r.volume);
     if (s.turnTime) r.turnTicks = *s.turnTime * TICKS_PER_SECOND;
+    r.computerSkills = s.computerSkill.value_or(r.computerSkills);
     return r;
 }
 
@@ -223,7 +249,8 @@ std::string defaultSettingsText() {
 
 RecordedSettings parseRecordedSettings(std::string_view script, std::vector<std::string>& problems) {
     RecordedSettings recorded;
-    constexpr std::string_view GAME_INI = "# game.ini:", TURN_TIME = "# turn-time:";
+    constexpr std::string_view GAME_INI = "# game.ini:", TURN_TIME = "# turn-time:",
+                               SKILL = "# computer-skill:";
     while (!script.empty()) {
         const std::size_t end = std::min(script.find('\n'), script.size());
         const std::string_view line = trimmed(script.substr(0, end));
@@ -250,12 +277,26 @@ RecordedSettings parseRecordedSettings(std::string_view script, std::vector<std:
             std::string why;
             if (!setSetting(recorded.settings, "turn-time", trimmed(line.substr(TURN_TIME.size())), why))
                 problems.push_back("the recorded turn-time takes " + why);
+        } else if (line.starts_with(SKILL)) {
+            std::string why;
+            if (!setSetting(recorded.settings, "computer-skill", trimmed(line.substr(SKILL.size())), why))
+                problems.push_back("the recorded computer-skill takes " + why);
         }
     }
     return recorded;
 }
 
-std::string recordedSettingsLines(const std::optional<std::vector<std::uint8_t>>& gameIni, int turnTicks) {
+std::string computerSkillText(const ComputerSkills& skills) {
+    std::size_t used = SKILL_SLOTS;
+    while (used > 1 && skills[used - 1] == skills[used - 2]) --used;
+    std::string text;
+    for (std::size_t s = 0; s < used; ++s)
+        text += (s > 0 ? "," : "") + std::string(SKILL_NAMES[static_cast<std::size_t>(skills[s])]);
+    return text;
+}
+
+std::string recordedSettingsLines(const std::optional<std::vector<std::uint8_t>>& gameIni, int turnTicks,
+                                  const ComputerSkills& skills) {
     std::string lines;
     if (gameIni) {
         lines += "# game.ini:";
@@ -267,5 +308,6 @@ std::string recordedSettingsLines(const std::optional<std::vector<std::uint8_t>>
         lines += '\n';
     }
     lines += "# turn-time: " + std::to_string(turnTicks / TICKS_PER_SECOND) + "\n";
+    lines += "# computer-skill: " + computerSkillText(skills) + "\n";
     return lines;
 }

@@ -6,6 +6,7 @@
 // settings, then "game.ini" and the designed game. A key nobody sets changes nothing.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -18,6 +19,13 @@ constexpr int TICKS_PER_SECOND = 20;  // a tick is three frames at 60 frames a s
 constexpr int DESIGNED_TURN_SECONDS = 25;  // the designed turn of 500 ticks
 constexpr std::size_t MAX_SETTINGS_FILE_BYTES = 64 * 1024;
 
+// How well the computer players play: Normal is the designed computer.
+enum class ComputerSkill : std::uint8_t { Easy, Normal, Hard };
+constexpr int SKILL_SLOTS = 5;  // one a player slot
+using ComputerSkills = std::array<ComputerSkill, SKILL_SLOTS>;
+constexpr ComputerSkills DESIGNED_SKILLS{ComputerSkill::Normal, ComputerSkill::Normal, ComputerSkill::Normal,
+                                         ComputerSkill::Normal, ComputerSkill::Normal};
+
 // One layer of settings; an empty optional leaves the key to the layers below.
 struct PlayerSettings {
     std::optional<bool> fullScreen{};
@@ -26,6 +34,7 @@ struct PlayerSettings {
     std::optional<int> weather{};      // 0 off, 1 on, FROM_GAME_INI
     std::optional<int> volume{};       // 0..100 percent of the designed loudness
     std::optional<int> turnTime{};     // seconds
+    std::optional<ComputerSkills> computerSkill{};  // by player slot
     bool operator==(const PlayerSettings&) const = default;
 };
 
@@ -37,6 +46,7 @@ struct ResolvedSettings {
     int weather = FROM_GAME_INI;
     int volume = 100;
     int turnTicks = DESIGNED_TURN_SECONDS * TICKS_PER_SECOND;
+    ComputerSkills computerSkills = DESIGNED_SKILLS;
     bool operator==(const ResolvedSettings&) const = default;
 };
 
@@ -64,11 +74,17 @@ std::string defaultSettingsPath();
 // Every key with its default, commented out, with a line about each: what --print-config writes.
 std::string defaultSettingsText();
 
-// The first lines of a recorded script: "# game.ini: 01 01 00 01" and "# turn-time: 25".
+// The skills as the settings file writes them: one word when every slot has the same skill, else
+// the list up to the last slot that differs from the one after it ("easy,hard").
+std::string computerSkillText(const ComputerSkills& skills);
+
+// The first lines of a recorded script: "# game.ini: 01 01 00 01", "# turn-time: 25" and
+// "# computer-skill: normal".
 struct RecordedSettings {
     std::optional<std::vector<std::uint8_t>> gameIni;
     PlayerSettings settings;
 };
 RecordedSettings parseRecordedSettings(std::string_view script, std::vector<std::string>& problems);
 // The lines a recording starts with, in the form parseRecordedSettings reads.
-std::string recordedSettingsLines(const std::optional<std::vector<std::uint8_t>>& gameIni, int turnTicks);
+std::string recordedSettingsLines(const std::optional<std::vector<std::uint8_t>>& gameIni, int turnTicks,
+                                  const ComputerSkills& skills);

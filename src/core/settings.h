@@ -7,6 +7,8 @@
 #include <span>
 #include <vector>
 
+#include "core/config_file.h"
+
 struct GameConfig {
     std::uint8_t screenMode = 0;
     std::uint8_t skipVblankWait = 0;
@@ -42,6 +44,9 @@ extern std::optional<std::vector<std::uint8_t>> gameIniReplacement;
 // starts as the designed game.
 extern std::int32_t turnTicks;    // the time of a turn, in ticks; designed: 500
 extern std::int32_t volumePercent;  // 0..100 of the designed loudness
+extern ComputerSkills computerSkills;  // by player slot; designed: all Normal
+// The skill of the computer in player slot `player` (Normal outside the slots).
+ComputerSkill skillOf(int player);
 
 // Reads "game.ini" from the working directory (or its replacement) into gameConfig, with the
 // overrides, and sets the display size.

@@ -115,7 +115,8 @@ public:
 
     // --- Statistics of a run (headless --stats; ignored elsewhere) ---
     virtual void noteBattleSetup(double milliseconds) { (void)milliseconds; }
-    virtual void noteBattleFinished() {}
+    // `winner`: the player slot left standing, -1 when none is.
+    virtual void noteBattleFinished(int winner) { (void)winner; }
 
     // Runs the game: starts the game thread with gameMain and runs the window loop on the calling
     // thread until the game thread has ended or the window is closed. Returns the exit status.

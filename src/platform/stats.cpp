@@ -79,6 +79,8 @@ std::string statsJson(const RunStats& stats) {
     std::string json = "{";
     for (const auto& [name, value] : fields)
         json += std::string(json.size() > 1 ? ",\n" : "\n") + "  \"" + name + "\": " + value;
+    if (!stats.winners.empty())
+        json += ",\n  \"winners\": " + list(stats.winners, [](int w) { return std::to_string(w); });
     return json + "\n}\n";
 }
 

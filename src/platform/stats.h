@@ -20,6 +20,7 @@ struct RunStats {
     std::vector<double> frameMs;          // CPU time of each game frame
     std::vector<double> setupMs;          // each battle set-up
     std::string exit;                     // how the run ended
+    std::vector<int> winners;             // by battle, when asked for (RAMPARO_STATS_WINNERS=1)
 };
 
 // The p-th percentile (0..100) by nearest rank; 0 for no values.

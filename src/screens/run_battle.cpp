@@ -4,6 +4,8 @@
 #include "audio/sound_system.h"
 #include "battle/battle.h"
 #include "battle/battle_loop.h"
+#include "core/player.h"
+#include "core/settings.h"
 #include "platform/platform.h"
 #include "screens/screens.h"
 
@@ -36,7 +38,11 @@ int runBattle(Battle& battle) {
         machine.noteBattleSetup(
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
         if (!playBattle(battle)) return 1;
-        machine.noteBattleFinished();
+        int winner = -1, standing = 0;
+        for (int q = 0; q < numPlayers && q < MAX_PLAYERS; ++q)
+            if (players[q].isDead == 0) winner = q, ++standing;
+        if (standing != 1) winner = -1;
+        machine.noteBattleFinished(winner);
         soundSystem.StopAllChannels();
         soundSystem.ReleaseAllChannels();
         showResults(battle);

@@ -96,9 +96,18 @@ void passShopTurn() {
     animCounters.shopFrame += 1;
 }
 
+}  // namespace
+
+bool amongTwoDearest(int weapon) {
+    int dearer = 0;
+    for (const std::int32_t price : WEAPON_PRICES) dearer += price > WEAPON_PRICES[static_cast<std::size_t>(weapon)];
+    return dearer < 2;
+}
+
 // The computer buyer's pick: GIMLETs first, one shield of each kind, then anything but the
-// DIRECT MISSILE (a draw of it buys a BIG MISSILE).
-int computerPurchase(const Player& p) {
+// DIRECT MISSILE (a draw of it buys a BIG MISSILE); an easy computer draws again rather than buy
+// one of the two dearest weapons.
+int computerPurchase(const Player& p, ComputerSkill skill) {
     const std::int32_t m = p.money;
     for (;;) {
         if (WEAPON_PRICES[GIMLET] <= m && p.ammo[GIMLET] < GIMLET_STOCK) return GIMLET;
@@ -108,9 +117,13 @@ int computerPurchase(const Player& p) {
         while (c == BIG_MISSILE) c = randScaled(SHELF_SLOTS) + FIRST_ON_SHELF;
         if (c == DIRECT_MISSILE) c = BIG_MISSILE;
         // WEAPON_COUNT comes only from rand() = 32767 and names no weapon: it counts as too dear.
-        if (c < WEAPON_COUNT && WEAPON_PRICES[static_cast<std::size_t>(c)] <= m) return c;
+        if (c < WEAPON_COUNT && WEAPON_PRICES[static_cast<std::size_t>(c)] <= m &&
+            !(skill == ComputerSkill::Easy && amongTwoDearest(c)))
+            return c;
     }
 }
+
+namespace {
 
 }  // namespace
 
@@ -179,7 +192,7 @@ void computerShopStep(ShopState& shop) {
         shop.shopDelay = HANDOVER_DELAY;
         return;
     }
-    const int c = computerPurchase(p);
+    const int c = computerPurchase(p, skillOf(currentPlayer));
     shop.shopChoice = static_cast<std::uint16_t>(c);
     buy(p, c);
     shop.shopDelay = BUY_DELAY;

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 
+#include "core/config_file.h"
 #include "core/player.h"
 
 // By weapon index; weapon 0 (MISSILE) is never sold.
@@ -17,6 +18,11 @@ struct ShopState {
     std::uint16_t shopChoice = FIRST_ON_SHELF;  // a weapon on the shelf: FIRST_ON_SHELF..WEAPON_COUNT - 1
     std::int32_t shopDelay = 0;                 // frames the computer buyer waits
 };
+
+// True for a weapon fewer than two others cost more than: the two dearest, which easy never buys.
+bool amongTwoDearest(int weapon);
+// What a computer buyer with `skill` buys next with its money (draws from the game's generator).
+int computerPurchase(const Player& p, ComputerSkill skill);
 
 void drawShopScreen(const ShopState& shop);
 void humanShopStep(ShopState& shop);

@@ -7,6 +7,7 @@
 
 #include "../test_platform.h"
 #include "battle/battle_state.h"
+#include "battle/fortress.h"
 #include "core/input.h"
 #include "core/player.h"
 #include "core/random.h"
@@ -62,7 +63,9 @@ protected:
         inputState.rightButton = 0;
         clearProjectiles();
         setGameRandState(1);
+        computerSkills = DESIGNED_SKILLS;
     }
+    void TearDown() override { computerSkills = DESIGNED_SKILLS; }
 
     static void place(int q, float x, float y) {
         players[q].x = x;
@@ -324,3 +327,124 @@ TEST_F(ComputerPlayer, DeadEnemiesAreNeitherTargetsNorObstacles) {
 }
 
 }  // namespace
+
+// --- The skills ---
+
+TEST_F(ComputerPlayer, HardFansTwiceAsManyAngles) {
+    fillLand(0, 0, WORLD_WIDTH, WORLD_HEIGHT, GROUND);
+    place(0, 700, 400);
+    place(1, 100, 100);
+    inputState.rightButton = 1;
+    computerSkills[0] = ComputerSkill::Hard;
+    search.searchShots(100);
+    EXPECT_EQ(countLand(0xFFFF), 150) << "0.3 down to -3.44 in steps of 0.025";
+}
+
+TEST_F(ComputerPlayer, EasyMisjudgesTheSpeedByTheDrawnPercent) {
+    ComputerSearch normal;
+    for (int frame = 0; frame < 1000 && !battleState.shotFired; ++frame) normal.computerTurnStep();
+    ASSERT_TRUE(battleState.shotFired);
+    const std::uint32_t afterNormal = gameRandState();
+    const int percent = 100 + randScaled(2 * EASY_SPEED_ERROR_PERCENT) - EASY_SPEED_ERROR_PERCENT;
+    ASSERT_EQ(EASY_SPEED_ERROR_PERCENT, 40);
+    ASSERT_NE(percent, 100) << "pick another start: this draw changes nothing";
+
+    SetUp();
+    computerSkills[0] = ComputerSkill::Easy;
+    ASSERT_GT(playTurn(), 0);
+    EXPECT_EQ(search.aiBestMiss, normal.aiBestMiss) << "easy searches as designed";
+    EXPECT_FLOAT_EQ(search.aiVx, normal.aiVx * static_cast<float>(percent) / 100.0f);
+    EXPECT_FLOAT_EQ(search.aiVy, normal.aiVy * static_cast<float>(percent) / 100.0f);
+    const std::uint32_t afterEasy = gameRandState();
+    setGameRandState(afterNormal);
+    randScaled(80);
+    EXPECT_EQ(gameRandState(), afterEasy) << "one draw more than normal";
+}
+
+TEST_F(ComputerPlayer, HardRefinesSlowerOrFasterAroundTheBestShot) {
+    computerSkills[0] = ComputerSkill::Hard;
+    const float angle = -0.8f;
+    // From a shot that flies too far the refinement slows down; from one too short it speeds up.
+    for (const float speed : {9.6f, 8.4f}) {
+        search.resetComputerSearch();
+        search.aiVx = std::cos(angle) * speed;
+        search.aiVy = std::sin(angle) * speed;
+        search.aiBestAngle = angle;
+        search.aiBestMiss = 999999.0f;
+        search.refineAim();
+        const float refined = std::hypot(search.aiVx, search.aiVy);
+        const float turned = std::atan2(search.aiVy, search.aiVx);
+        EXPECT_LT(search.aiBestMiss, 999999.0f);
+        EXPECT_LE(std::abs(refined - speed), 1.0f + 1e-4f) << "ten steps of 0.1 each way";
+        EXPECT_LE(std::abs(turned - angle), 0.05f + 1e-4f) << "ten steps of 0.005 each way";
+        if (speed > 9.0f) EXPECT_LT(refined, speed - 0.05f);
+        else EXPECT_GT(refined, speed + 0.05f);
+    }
+}
+
+TEST_F(ComputerPlayer, LeaderHasMostWinsThenMostMoney) {
+    numPlayers = 4;
+    players[1].wins = 1;
+    players[2].wins = 2;
+    players[3].wins = 2;
+    players[3].money = 10;
+    players[0].wins = 9;  // the shooter is never its own target
+    EXPECT_EQ(leaderFor(0), 3);
+    players[2].money = 10;
+    EXPECT_EQ(leaderFor(0), 2) << "a full tie goes to the first";
+    players[2].isDead = players[3].isDead = 1;
+    EXPECT_EQ(leaderFor(0), 1);
+    EXPECT_EQ(leaderFor(1), 0);
+}
+
+TEST_F(ComputerPlayer, HardAimsAtTheLeaderAlone) {
+    numPlayers = 3;
+    place(1, 500, GROUND_TOP - 50);
+    place(2, 1200, GROUND_TOP - 50);
+    // Where a velocity comes down to the fortresses' tops, as the trials fly.
+    const auto landingX = [](float vx, float vy) {
+        float x = players[0].x + LAUNCH_DX;
+        float y = players[0].y + LAUNCH_DY;
+        while (y < GROUND_TOP - 50 || vy < 0) x += vx, y += vy, vy = std::min(vy + 0.1f, 15.0f);
+        return x;
+    };
+    searchToTheEnd();
+    EXPECT_LT(std::abs(landingX(search.aiVx, search.aiVy) - 1240), 60) << "normal: the nearest miss of all";
+    players[1].wins = 1;
+    search.resetComputerSearch();
+    computerSkills[0] = ComputerSkill::Hard;
+    searchToTheEnd();
+    EXPECT_LT(std::abs(landingX(search.aiVx, search.aiVy) - 540), 60) << "hard: the leader";
+}
+
+TEST_F(ComputerPlayer, HardTakesTheWeaponWithTheMostExpectedDamage) {
+    // Blast areas: every last explosion picture 10 x 10, the GRENADE's 30 x 30.
+    const auto lastPicture = [](int weapon) {
+        return WEAPONS[weapon].kind.explosionImage + WEAPONS[weapon].kind.explosionTicks - 1;
+    };
+    for (int w = 0; w < WEAPON_COUNT; ++w)
+        if (WEAPONS[w].kind.explosionTicks > 0) setImage(lastPicture(w), 10, 10, 1);
+    setImage(lastPicture(weapon::GRENADE), 30, 30, 1);
+    EXPECT_EQ(expectedDamage(weapon::MISSILE), 100);
+    EXPECT_EQ(expectedDamage(weapon::GRENADE), 900);
+    EXPECT_EQ(expectedDamage(weapon::SUPER_GRENADE), 100 + 3 * 900) << "itself and three grenades";
+    EXPECT_EQ(expectedDamage(weapon::GIMLET), 0) << "passes fortresses";
+    EXPECT_EQ(expectedDamage(weapon::GROUND_DEFENSE), 0) << "builds a wall";
+    EXPECT_EQ(expectedDamage(weapon::DEFENSE), 0);
+
+    computerSkills[0] = ComputerSkill::Hard;
+    Player& p = players[0];
+    p.ammo[weapon::GRENADE] = p.ammo[weapon::BIG_MISSILE] = p.ammo[weapon::GIMLET] = 1;
+    const std::uint32_t state = gameRandState();
+    search.chooseComputerWeapon();
+    EXPECT_EQ(selectedWeapon, weapon::GRENADE);
+    EXPECT_EQ(gameRandState(), state) << "hard draws nothing";
+    p.ammo[weapon::SUPER_GRENADE] = 1;
+    search.chooseComputerWeapon();
+    EXPECT_EQ(selectedWeapon, weapon::SUPER_GRENADE);
+    EXPECT_EQ(search.aiSpeedStep, 7) << "the SUPER GRENADE's search starts faster";
+    p.ammo[weapon::DEFENSE] = 1;
+    p.damage = 1001;
+    search.chooseComputerWeapon();
+    EXPECT_EQ(selectedWeapon, weapon::DEFENSE) << "hurt and bare: the shield, as designed";
+}

@@ -46,6 +46,9 @@ TEST(CommandLineParsing, EveryOption) {
     ASSERT_EQ(more.action, CommandLine::Action::Run) << more.error;
     EXPECT_EQ(more.configFile, "my.conf");
     EXPECT_EQ(more.settings.turnTime, 40);
+    EXPECT_EQ(parse({"--computer-skill", "normal,easy"}).settings.computerSkill,
+              (ComputerSkills{ComputerSkill::Normal, ComputerSkill::Easy, ComputerSkill::Easy, ComputerSkill::Easy,
+                              ComputerSkill::Easy}));
     EXPECT_EQ(more.settings.volume, 0);
     EXPECT_EQ(more.settings.weather, 0);
     EXPECT_EQ(more.settings.fullScreen, true) << "the later of --window and --full-screen";
@@ -77,6 +80,7 @@ TEST(CommandLineParsing, RefusalsSayWhy) {
         {{"--window=yes"}, "takes no value"},
         {{"--bogus=1"}, "unknown option '--bogus'"},
         {{"--turn-time", "0"}, "--turn-time takes a number of seconds 1..3600, not '0'"},
+        {{"--computer-skill=clever"}, "--computer-skill takes easy, normal or hard"},
         {{"--volume", "101"}, "--volume takes a number 0..100"},
         {{"--weather", "rain"}, "--weather takes on, off or game.ini"},
         {{"--config"}, "needs a value"},

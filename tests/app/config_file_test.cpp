@@ -11,6 +11,10 @@
 #include "work_dir.h"
 
 namespace {
+constexpr ComputerSkill EASY = ComputerSkill::Easy, NORMAL = ComputerSkill::Normal, HARD = ComputerSkill::Hard;
+}  // namespace
+
+namespace {
 
 PlayerSettings parse(std::string_view text, std::vector<std::string>& problems) {
     return parseSettingsText(text, "my.conf", problems);
@@ -30,6 +34,10 @@ TEST(SettingsFileText, GoodLinesCommentsAndBlankLines) {
         {"weather = off\nweather = on", {.weather = 1}},  // the last one counts
         {"volume = 0", {.volume = 0}},
         {"turn-time = 3600\nvolume = 37", {.volume = 37, .turnTime = 3600}},
+        {"computer-skill = hard", {.computerSkill = ComputerSkills{HARD, HARD, HARD, HARD, HARD}}},
+        {"computer-skill = easy,hard", {.computerSkill = ComputerSkills{EASY, HARD, HARD, HARD, HARD}}},
+        {"computer-skill = hard,normal,easy,easy,hard",
+         {.computerSkill = ComputerSkills{HARD, NORMAL, EASY, EASY, HARD}}},
     };
     for (const auto& [text, expected] : cases) {
         std::vector<std::string> problems;
@@ -44,6 +52,9 @@ TEST(SettingsFileText, BadLinesNameFileLineAndKeyAndKeepTheDefault) {
         {"\n\nvolume = 101", "my.conf:3: volume takes a number 0..100"},
         {"turn-time = 0", "my.conf:1: turn-time takes a number of seconds 1..3600, not '0'"},
         {"turn-time = 2.5", "turn-time takes"},
+        {"computer-skill = expert", "my.conf:1: computer-skill takes easy, normal or hard"},
+        {"computer-skill = easy,", "computer-skill takes"},
+        {"computer-skill = easy,easy,easy,easy,easy,easy", "computer-skill takes"},
         {"screen-mode = 256", "my.conf:1: screen-mode takes a number 0..255 or game.ini"},
         {"pixel-format = 888", "pixel-format takes 555 or 565"},
         {"weather = maybe", "weather takes on, off or game.ini"},
@@ -81,9 +92,9 @@ TEST(SettingsFileText, PrintedDefaultsUncommentedParseToTheDefaults) {
     std::vector<std::string> problems;
     const PlayerSettings parsed = parse(uncommented, problems);
     EXPECT_TRUE(problems.empty()) << problems.front();
-    EXPECT_EQ(keys, 6);
+    EXPECT_EQ(keys, 7);
     EXPECT_TRUE(parsed.fullScreen && parsed.screenMode && parsed.pixelFormat && parsed.weather && parsed.volume &&
-                parsed.turnTime)
+                parsed.turnTime && parsed.computerSkill)
         << uncommented;
     EXPECT_EQ(resolve(parsed), resolve({}));
     EXPECT_EQ(resolve({}).turnTicks, 500) << "the designed turn";
@@ -150,13 +161,17 @@ TEST(SettingsFileRead, DefaultPathFollowsXdgConfigHome) {
 TEST(RecordedSettings, LinesReadBackAndBadOnesAreNamed) {
     const std::vector<std::uint8_t> ini{0x01, 0x00, 0xAB, 0x01};
     std::vector<std::string> problems;
-    const std::string lines = recordedSettingsLines(ini, 140);
-    EXPECT_EQ(lines, "# game.ini: 01 00 AB 01\n# turn-time: 7\n");
+    const ComputerSkills skills{EASY, HARD, NORMAL, NORMAL, NORMAL};
+    const std::string lines = recordedSettingsLines(ini, 140, skills);
+    EXPECT_EQ(lines, "# game.ini: 01 00 AB 01\n# turn-time: 7\n# computer-skill: easy,hard,normal\n");
     const RecordedSettings back = parseRecordedSettings(lines + "# comment\n10 key A\n# turn-time: 9\n", problems);
     EXPECT_EQ(back.gameIni, ini);
     EXPECT_EQ(back.settings.turnTime, 7) << "only the lines before the first event count";
+    EXPECT_EQ(back.settings.computerSkill, skills);
     EXPECT_TRUE(problems.empty());
-    EXPECT_EQ(recordedSettingsLines(std::nullopt, 500), "# turn-time: 25\n");
+    EXPECT_EQ(recordedSettingsLines(std::nullopt, 500, DESIGNED_SKILLS),
+              "# turn-time: 25\n# computer-skill: normal\n");
+    EXPECT_EQ(resolve({}).computerSkills, DESIGNED_SKILLS) << "no setting: the designed computer";
 
     const std::pair<const char*, const char*> bad[] = {
         {"# game.ini: 01 01 00\n", "needs four bytes"},
@@ -164,12 +179,14 @@ TEST(RecordedSettings, LinesReadBackAndBadOnesAreNamed) {
         {"# game.ini: 01 1G 00 01\n", "needs four bytes"},
         {"# game.ini: 101 01 00 01\n", "needs four bytes"},
         {"# turn-time: 0\n", "the recorded turn-time takes a number of seconds"},
+        {"# computer-skill: best\n", "the recorded computer-skill takes easy, normal or hard"},
     };
     for (const auto& [text, message] : bad) {
         problems.clear();
         const RecordedSettings r = parseRecordedSettings(text, problems);
         EXPECT_FALSE(r.gameIni) << text;
         EXPECT_FALSE(r.settings.turnTime) << text;
+        EXPECT_FALSE(r.settings.computerSkill) << text;
         ASSERT_EQ(problems.size(), 1u) << text;
         EXPECT_NE(problems[0].find(message), std::string::npos) << problems[0];
     }

@@ -90,6 +90,30 @@ TEST_F(Settings, PrintConfigWritesEveryKeyCommentedOut) {
     const Result r = run("--print-config");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, defaultSettingsText());
-    for (const char* key : {"full-screen", "screen-mode", "pixel-format", "weather", "volume", "turn-time"})
+    for (const char* key : {"full-screen", "screen-mode", "pixel-format", "weather", "volume", "turn-time", "computer-skill"})
         EXPECT_TRUE(has(r.out, std::string("\n# ") + key + " = ")) << key;
+}
+
+TEST_F(Settings, NormalSkillIsTheDesignedComputerAndARecordedSkillReplays) {
+    // Two computers at 640 x 480 fight their first battle.
+    const std::string computers = "30 key SPACE\n60 key SPACE\n110 click 320 300\n130 click 500 440\n"
+                                  "160 click 320 300\n290 click 200 440\n";
+    const auto play = [&](const std::string& header, const std::string& options) {
+        writeScript("cpu.txt", "# game.ini: 01 01 00 01\n" + header + computers);
+        const Result r = run("--headless --data data --script cpu.txt --stats - --max-frames 3000 " + options);
+        EXPECT_EQ(r.status, 0) << r.err;
+        std::string kept;  // the statistics without the timings
+        std::istringstream lines(r.out);
+        for (std::string line; std::getline(lines, line);)
+            if (!has(line, "_ms")) kept += line + "\n";
+        return kept;
+    };
+    const std::string designed = play("", "");
+    EXPECT_TRUE(has(designed, "\"frame_hash\"")) << designed;
+    EXPECT_EQ(play("", "--computer-skill normal"), designed);
+    EXPECT_EQ(play("# computer-skill: normal\n", ""), designed);
+    const std::string hard = play("", "--computer-skill hard");
+    EXPECT_NE(hard, designed) << "the skill reaches the game";
+    EXPECT_EQ(play("# computer-skill: hard\n", ""), hard);
+    EXPECT_EQ(play("# computer-skill: hard\n", "--computer-skill normal"), designed);
 }

@@ -138,7 +138,7 @@ TEST_F(Headless, StatisticsOfAGameThatEnds) {
         p->errorBox("say \"hi\"\\", nullptr);
         p->errorBox("two\nlines", "");
         p->noteBattleSetup(12.5);
-        p->noteBattleFinished();
+        p->noteBattleFinished(-1);
         p->present({}, true);
     });
     const std::string json = stats();
@@ -150,6 +150,7 @@ TEST_F(Headless, StatisticsOfAGameThatEnds) {
     EXPECT_NE(json.find("\"setup_ms\": [12.500]"), std::string::npos);
     EXPECT_NE(json.find("\"frames\": 1"), std::string::npos);
     EXPECT_NE(json.find("\"exit\": \"game-exit\""), std::string::npos);
+    EXPECT_EQ(json.find("winners"), std::string::npos) << "only when RAMPARO_STATS_WINNERS=1";
 }
 
 TEST(RunStatistics, PercentileByNearestRank) {
@@ -173,4 +174,7 @@ TEST(RunStatistics, SoundsById) {
     EXPECT_NE(json.find("\"frame_ms_p99\": 3.000"), std::string::npos);
     EXPECT_EQ(json.front(), '{');
     EXPECT_EQ(json.substr(json.size() - 2), "}\n");
+    EXPECT_EQ(json.find("winners"), std::string::npos);
+    stats.winners = {1, -1};
+    EXPECT_EQ(platform::statsJson(stats), json.substr(0, json.size() - 3) + ",\n  \"winners\": [1, -1]\n}\n");
 }

@@ -237,3 +237,21 @@ TEST_F(Shop, EscapeConfirmedLeaves) {
 }
 
 }  // namespace
+
+TEST_F(Shop, EasyComputerNeverBuysTheTwoDearest) {
+    // HYPER TUBE at 2300 and SUPER GRENADE at 1900; BALL GRENADE at 1500 comes next.
+    for (int w = 0; w < WEAPON_COUNT; ++w)
+        EXPECT_EQ(amongTwoDearest(w), w == weapon::HYPER_TUBE || w == weapon::SUPER_GRENADE) << w;
+    Player cpu = players[1];
+    cpu.ammo[weapon::GIMLET] = 14;
+    cpu.ammo[weapon::DEFENSE] = cpu.ammo[weapon::GROUND_DEFENSE] = 1;
+    cpu.money = 100000000;
+    int bought[2][WEAPON_COUNT] = {};
+    for (const ComputerSkill skill : {ComputerSkill::Easy, ComputerSkill::Normal})
+        for (int i = 0; i < 2000; ++i) ++bought[skill == ComputerSkill::Easy][computerPurchase(cpu, skill)];
+    for (const int w : {weapon::SUPER_GRENADE, weapon::HYPER_TUBE}) {
+        EXPECT_EQ(bought[1][w], 0) << w;
+        EXPECT_GT(bought[0][w], 100) << "normal buys it: " << w;
+    }
+    EXPECT_GT(bought[1][weapon::BALL_GRENADE], 100);
+}

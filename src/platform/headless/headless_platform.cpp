@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <thread>
@@ -79,7 +80,12 @@ public:
     FontRenderer& font() override { return *ttf; }
 
     void noteBattleSetup(double milliseconds) override { stats.setupMs.push_back(milliseconds); }
-    void noteBattleFinished() override { ++stats.battles; }
+    void noteBattleFinished(int winner) override {
+        ++stats.battles;
+        // For bench/tournament.sh only: who won each battle, kept out of the usual statistics.
+        if (const char* wanted = std::getenv("RAMPARO_STATS_WINNERS"); wanted && std::string(wanted) == "1")
+            stats.winners.push_back(winner);
+    }
 
     int run(std::function<void()> gameMain) override {
         std::thread game([&] {
