@@ -10,16 +10,11 @@
 #include <sstream>
 #include <string>
 
+#include "../read_file.h"
+
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string readFile(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 int shell(const std::string& command) {
     const int raw = std::system(command.c_str());

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "../read_file.h"
 #include "platform/png.h"
 
 namespace e2e {
@@ -25,13 +26,6 @@ struct Result {
     std::string out;
     std::string err;
 };
-
-inline std::string readFile(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 inline bool has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 

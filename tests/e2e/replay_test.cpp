@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "../read_file.h"
 #include "platform/headless/frame_hash.h"
 
 namespace fs = std::filesystem;
@@ -19,13 +20,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const fs::path replayDir = fs::path(RAMPARO_TEST_SOURCE_DIR) / "replays";
-
-std::string readFile(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 std::vector<std::string> replayNames() {
     std::vector<std::string> names;

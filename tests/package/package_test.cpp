@@ -10,18 +10,13 @@
 #include <sstream>
 #include <string>
 
+#include "../read_file.h"
+
 namespace fs = std::filesystem;
 
 namespace {
 
 const std::string ID = RAMPARO_APP_ID;
-
-std::string readFile(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 // Runs a shell command with its output in `out`; returns its exit status.
 int shell(const std::string& command, const fs::path& out) {

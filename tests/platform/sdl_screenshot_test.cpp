@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "../read_file.h"
 #include "platform/sdl/event_translate.h"
 #include "platform/sdl/screenshot.h"
 
@@ -25,13 +26,6 @@ std::tm at(int year, int month, int day, int hour, int minute, int second) {
     when.tm_min = minute;
     when.tm_sec = second;
     return when;
-}
-
-std::string readFile(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
 }
 
 SDL_Event windowEvent(Uint8 what) {

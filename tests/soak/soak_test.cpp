@@ -14,6 +14,8 @@
 #include <sstream>
 #include <string>
 
+#include "../read_file.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -21,13 +23,6 @@ namespace {
 constexpr int BATTLES_PER_COUNT = 13;  // 4 counts x 13 = 52
 constexpr int MAX_GAMES_PER_COUNT = 6;
 constexpr int FRAMES_PER_GAME = 40000;
-
-std::string readFile(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 // Sets up `players` computer players at 320 x 240 (the smallest screen keeps the sanitized build
 // quick) and acknowledges every results screen and shop
