@@ -28,6 +28,17 @@ bool playBattle(Battle& battle) {
     }
 }
 
+// The one player still standing, or -1 when none or several are (a battle ended by time).
+int loneSurvivor() {
+    int survivor = -1;
+    for (int q = 0; q < numPlayers && q < MAX_PLAYERS; ++q) {
+        if (players[q].isDead != 0) continue;
+        if (survivor != -1) return -1;
+        survivor = q;
+    }
+    return survivor;
+}
+
 }  // namespace
 
 int runBattle(Battle& battle) {
@@ -38,11 +49,7 @@ int runBattle(Battle& battle) {
         machine.noteBattleSetup(
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
         if (!playBattle(battle)) return 1;
-        int winner = -1, standing = 0;
-        for (int q = 0; q < numPlayers && q < MAX_PLAYERS; ++q)
-            if (players[q].isDead == 0) winner = q, ++standing;
-        if (standing != 1) winner = -1;
-        machine.noteBattleFinished(winner);
+        machine.noteBattleFinished(loneSurvivor());
         soundSystem.StopAllChannels();
         soundSystem.ReleaseAllChannels();
         showResults(battle);
