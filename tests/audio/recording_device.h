@@ -1,18 +1,16 @@
-// A mixer for the sound-system tests: the headless mixer underneath, plus a record of what reached
-// it (the samples and format of each loaded id, the volume of each play) and switches to fail.
+// The headless mixer underneath, with a record of what reached it (each loaded id's samples and
+// format, each play's volume) and switches to make a load or every play fail.
 #pragma once
 
 #include <map>
-#include <memory>
 #include <vector>
 
 #include "platform/audio_device.h"
 
-class RecordingDevice final : public platform::AudioDevice {
-public:
+struct RecordingDevice final : platform::AudioDevice {
     bool hasDevice = true;
-    int refuseLoadOf = -1;  // this id's loadSound fails
-    bool refusePlay = false;  // every play fails to start
+    int refuseLoadOf = -1;
+    bool refusePlay = false;
     std::map<int, std::vector<std::uint8_t>> loaded;
     std::map<int, platform::SoundFormat> formats;
     std::vector<int> volumes;
