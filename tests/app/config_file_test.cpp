@@ -111,6 +111,7 @@ TEST(SettingsFileRead, DefaultPathFollowsXdgConfigHome) {
         {"/home/someone", "/cfg", "/cfg/ramparo/ramparo.conf"},
         {"/home/someone", "relative", "/home/someone/.config/ramparo/ramparo.conf"},  // not absolute: ignored
         {"/home/someone", nullptr, "/home/someone/.config/ramparo/ramparo.conf"},
+        {"/", nullptr, "/.config/ramparo/ramparo.conf"},
         {nullptr, nullptr, ""}};
     for (const auto& [homeDir, config, path] : cases) {
         homeDir ? ::setenv("HOME", homeDir, 1) : ::unsetenv("HOME");

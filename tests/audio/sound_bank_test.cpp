@@ -60,6 +60,7 @@ TEST_F(SoundBank, BadSoundsAreRefusedAloneAndTheOthersFoundWhereTheLengthsPutThe
         {"three channels", {5, 3, 22050, 8, 0, {9, 9, 9}}},
         {"twelve bits", {5, 1, 22050, 12, 0, {9, 9, 9}}},
         {"rate 0", {5, 1, 0, 8, 0, {9, 9, 9}}},
+        {"rate past 31 bits", {5, 1, 0x80000000u, 8, 0, {9, 9, 9}}},
         {"odd 16-bit length", {5, 1, 22050, 16, 0, {9, 9, 9}}},
         {"half a stereo frame", {5, 2, 22050, 16, 0, {9, 9, 9, 9, 9, 9}}},
         {"no samples", {5, 1, 22050, 8, 0, {}}},

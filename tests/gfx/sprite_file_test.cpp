@@ -145,6 +145,8 @@ TEST_F(ImageTables, FilesFillTheirTables) {
     EXPECT_EQ(platform.errorBoxes.back(), "bad sprite file it3.spr: pixel stream ends early");
     EXPECT_TRUE(holds(sprit[1], first[1]));
     EXPECT_EQ(sprit[2].width, 0);
+    LoadSceneryImages("none.spr");  // a set that cannot be read hides the last one whole
+    for (int i = 0; i < SPRIT_SIZE; ++i) ASSERT_EQ(sprit[i].width, 0) << i;
 }
 
 // After a lost display only the "video" images come back from the files (0, 441, 467..494 and
