@@ -162,15 +162,16 @@ TEST(RecordedSettings, LinesReadBackAndBadOnesAreNamed) {
     const std::vector<std::uint8_t> ini{0x01, 0x00, 0xAB, 0x01};
     std::vector<std::string> problems;
     const ComputerSkills skills{EASY, HARD, NORMAL, NORMAL, NORMAL};
-    const std::string lines = recordedSettingsLines(ini, 140, skills);
-    EXPECT_EQ(lines, "# game.ini: 01 00 AB 01\n# turn-time: 7\n# computer-skill: easy,hard,normal\n");
+    const std::string lines = recordedSettingsLines(ini, 140, skills, true);
+    EXPECT_EQ(lines, "# game.ini: 01 00 AB 01\n# turn-time: 7\n# computer-skill: easy,hard,normal\n# assist: on\n");
     const RecordedSettings back = parseRecordedSettings(lines + "# comment\n10 key A\n# turn-time: 9\n", problems);
     EXPECT_EQ(back.gameIni, ini);
     EXPECT_EQ(back.settings.turnTime, 7) << "only the lines before the first event count";
+    EXPECT_EQ(back.settings.assist, true);
     EXPECT_EQ(back.settings.computerSkill, skills);
     EXPECT_TRUE(problems.empty());
-    EXPECT_EQ(recordedSettingsLines(std::nullopt, 500, DESIGNED_SKILLS),
-              "# turn-time: 25\n# computer-skill: normal\n");
+    EXPECT_EQ(recordedSettingsLines(std::nullopt, 500, DESIGNED_SKILLS, false),
+              "# turn-time: 25\n# computer-skill: normal\n# assist: off\n");
     EXPECT_EQ(resolve({}).computerSkills, DESIGNED_SKILLS) << "no setting: the designed computer";
 
     const std::pair<const char*, const char*> bad[] = {
