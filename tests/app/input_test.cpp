@@ -5,132 +5,35 @@
 #include "core/player.h"
 #include "core/settings.h"
 
-namespace {
-
-class DigitKeys : public ::testing::Test {
-protected:
-    void SetUp() override {
+TEST(DigitKeys, ChooseTheWeaponOfThePlayerOnTurnOnlyWhenItMayBeChosen) {
+    const struct {
+        std::int32_t key;
+        int weapon;  // chosen, or -1: refused
+        std::int16_t ammo = 1, computer = 0, shield = 0;
+        std::uint16_t power = 0, player = 1;
+    } cases[] = {
+        {'1', 0}, {'2', 1}, {'9', 8}, {'0', 9}, {'2', 1, UNLIMITED_AMMO},
+        {'4', -1, 0},                               // no ammunition
+        {'4', -1, 5, 1},                            // a computer player is on turn
+        {'4', -1, 5, 0, 0, 1},                      // power is charging
+        {'7', -1, 3, 0, 2}, {'7', 6, 3, 0, 0},      // DEFENSE not while the shield stands
+        {'8', 7, 1, 0, 2},                          // the shield rule is DEFENSE's only
+        {'5', -1, 1, 0, 0, 0, MAX_PLAYERS},         // a player index outside the table
+        // Keypad digits and other keys only wait as a key press.
+        {0x60, -2}, {0x61, -2}, {0x69, -2}, {0x2F, -2}, {0x3A, -2}, {VK_ESCAPE, -2}, {'A', -2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.key);
         for (Player& p : players) p = Player{};
-        currentPlayer = 1;
-        shotPower = 0;
-        selectedWeapon = 0;
-        directTargetSet = 1;
-        inputState.lastKeyDown = 0;
+        for (std::int16_t& stock : players[0].ammo) stock = 1;  // not the player on turn: its stock does not count
+        currentPlayer = c.player;
+        Player& p = players[c.player < MAX_PLAYERS ? c.player : 1];
+        for (std::int16_t& stock : p.ammo) stock = c.ammo;
+        p.isComputer = c.computer, p.shieldHits = c.shield;
+        shotPower = c.power, selectedWeapon = 5, directTargetSet = 1;
+        OnKeyDown(c.key);
+        EXPECT_EQ(inputState.lastKeyDown, c.key);
+        EXPECT_EQ(selectedWeapon, c.weapon >= 0 ? c.weapon : 5);
+        EXPECT_EQ(directTargetSet, c.weapon == -2 ? 1 : 0) << "a digit clears the target, chosen or not";
     }
-    Player& onTurn() { return players[currentPlayer]; }
-};
-
-}  // namespace
-
-TEST_F(DigitKeys, DigitsMapToWeaponsWithZeroAsTen) {
-    for (int w = 0; w < WEAPON_COUNT; ++w) onTurn().ammo[w] = 1;
-    const int keys[WEAPON_COUNT] = {'1', '2', '3', '4', '5', '6', '7', '8', '9', '0'};
-    for (int w = 0; w < WEAPON_COUNT; ++w) {
-        OnKeyDown(keys[w]);
-        EXPECT_EQ(selectedWeapon, w);
-        EXPECT_EQ(inputState.lastKeyDown, keys[w]);
-    }
-}
-
-TEST_F(DigitKeys, RefusedRequestsStillClearDirectTarget) {
-    onTurn().ammo[3] = 0;
-    OnKeyDown('4');
-    EXPECT_EQ(selectedWeapon, 0) << "no ammunition";
-    EXPECT_EQ(directTargetSet, 0);
-
-    onTurn().ammo[3] = 5;
-    onTurn().isComputer = 1;
-    directTargetSet = 1;
-    OnKeyDown('4');
-    EXPECT_EQ(selectedWeapon, 0) << "a computer player is on turn";
-    EXPECT_EQ(directTargetSet, 0);
-
-    onTurn().isComputer = 0;
-    shotPower = 1;
-    directTargetSet = 1;
-    OnKeyDown('4');
-    EXPECT_EQ(selectedWeapon, 0) << "power is charging";
-    EXPECT_EQ(directTargetSet, 0);
-
-    shotPower = 0;
-    OnKeyDown('4');
-    EXPECT_EQ(selectedWeapon, 3);
-}
-
-TEST_F(DigitKeys, DefenseRefusedWhileShieldIsUp) {
-    onTurn().ammo[6] = 3;
-    onTurn().shieldHits = 2;
-    OnKeyDown('7');
-    EXPECT_EQ(selectedWeapon, 0);
-    onTurn().shieldHits = 0;
-    OnKeyDown('7');
-    EXPECT_EQ(selectedWeapon, 6);
-    // The shield rule is for DEFENSE only.
-    onTurn().ammo[7] = 1;
-    onTurn().shieldHits = 2;
-    OnKeyDown('8');
-    EXPECT_EQ(selectedWeapon, 7);
-}
-
-TEST_F(DigitKeys, UsesThePlayerOnTurnAndUnlimitedStock) {
-    players[0].ammo[1] = 0;
-    onTurn().ammo[1] = UNLIMITED_AMMO;
-    OnKeyDown('2');
-    EXPECT_EQ(selectedWeapon, 1);
-    currentPlayer = 0;
-    selectedWeapon = 0;
-    OnKeyDown('2');
-    EXPECT_EQ(selectedWeapon, 0);
-}
-
-TEST_F(DigitKeys, KeypadDigitsAndOtherKeysOnlySetLastKey) {
-    for (int w = 0; w < WEAPON_COUNT; ++w) onTurn().ammo[w] = 1;
-    for (int key : {0x60, 0x61, 0x69, 0x1B, 0x41, 0x25}) {
-        OnKeyDown(key);
-        EXPECT_EQ(inputState.lastKeyDown, key);
-        EXPECT_EQ(selectedWeapon, 0);
-        EXPECT_EQ(directTargetSet, 1) << "key " << key;
-    }
-}
-
-TEST_F(DigitKeys, PlayerIndexOutsideTheTableIsRefused) {
-    currentPlayer = MAX_PLAYERS;
-    players[0].ammo[4] = 1;
-    OnKeyDown('5');
-    EXPECT_EQ(selectedWeapon, 0);
-    EXPECT_EQ(directTargetSet, 0);
-}
-
-TEST(InputReset, ClearsOnlyTheKey) {
-    inputState.lastKeyDown = 'Y';
-    inputState.leftButton = 1;
-    resetInput();
-    EXPECT_EQ(inputState.lastKeyDown, 0);
-    EXPECT_EQ(inputState.leftButton, 1);
-    inputState.leftButton = 0;
-}
-
-TEST(KeyActions, EachKeyMeansOneActionAndNamesTakeOnlyTheirCharacters) {
-    const std::pair<std::int32_t, KeyAction> keys[] = {{VK_ESCAPE, KeyAction::Leave},
-                                                       {'Y', KeyAction::Yes},
-                                                       {'N', KeyAction::No},
-                                                       {VK_SPACE, KeyAction::NewGame},
-                                                       {VK_BACK, KeyAction::Erase}};
-    for (const auto& [key, meant] : keys) {
-        OnKeyDown(key);
-        EXPECT_TRUE(keyWaiting());
-        for (const auto& [other, action] : keys) EXPECT_EQ(keyWaiting(action), action == meant) << key;
-    }
-    for (const auto& [key, typed] : {std::pair<std::int32_t, char>{'Q', 'Q'},
-                                     {'7', '7'},
-                                     {VK_SPACE, ' '},
-                                     {'a', '\0'},
-                                     {VK_ESCAPE, '\0'},
-                                     {0x5B, '\0'}}) {
-        OnKeyDown(key);
-        EXPECT_EQ(typedCharacter(), typed) << key;
-    }
-    takeKey();
-    EXPECT_FALSE(keyWaiting());
-    EXPECT_EQ(typedCharacter(), '\0');
 }

@@ -10,7 +10,7 @@
 
 class WorkDir {
 public:
-    WorkDir() : previous(std::filesystem::current_path()) {
+    WorkDir() {
         std::filesystem::create_directories(path);
         std::filesystem::current_path(path);
     }
@@ -19,13 +19,12 @@ public:
         std::filesystem::remove_all(path);
     }
     static void writeIni(const std::vector<std::uint8_t>& bytes) {
-        std::ofstream("game.ini", std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        std::ofstream file("game.ini", std::ios::binary);
+        file.write(reinterpret_cast<const char*>(bytes.data()), std::ssize(bytes));
     }
 
+private:
+    const std::filesystem::path previous = std::filesystem::current_path();
     const std::filesystem::path path =
         std::filesystem::temp_directory_path() / ("ramparo_test_" + std::to_string(::getpid()));
-
-private:
-    std::filesystem::path previous;
 };

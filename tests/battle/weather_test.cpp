@@ -4,102 +4,137 @@ namespace {
 
 class WeatherTest : public BattleTest {
 protected:
-    int activeDrops(const Drop* drops) {
-        return static_cast<int>(
-            std::count_if(drops, drops + MAX_DROPS, [](const Drop& d) { return d.active != 0; }));
+    static int active(const Drop (&drops)[MAX_DROPS]) {
+        return int(std::ranges::count(drops, 1, &Drop::active));
     }
-    // Whether drawFlash lit the screen this frame.
-    bool flashFrame() {
-        FillSurface(backBuffer, 0);
-        weather.drawFlash();
-        return backBuffer->pixels[0] == PackColor(25, 25, 31);
+    void step() { weather.weatherStep(battleState.weatherTick); }
+    void fresh(int precipitation, int wind, int clouds = 0) {
+        weather = Weather{};
+        weather.precipitation = static_cast<std::int16_t>(precipitation);
+        weather.windDirection = static_cast<std::int16_t>(wind);
+        weather.cloudType = static_cast<std::int16_t>(clouds);
     }
+    static float dropX(int draw) { return static_cast<float>(draw * 0.052980132 - 100.0); }
 };
+
+TEST_F(WeatherTest, ABattleWithoutRainSnowOrCloudsIsDrawnAgainUnlessTheOptionIsOff) {
+    int wind = 0, clouds = 0;
+    const std::uint32_t seed = seedWhere([&] {
+        if (randScaled(4) != 3 || (randScaled(2), randScaled(3)) != 0 || randScaled(4) != 2) return false;
+        wind = randScaled(2), clouds = randScaled(3);
+        return true;
+    });
+    weather.chooseWeather();
+    EXPECT_EQ(Ints({weather.precipitation, weather.windDirection, weather.cloudType}),
+              Ints({2, wind, clouds}));
+    gameConfig.weatherEnabled = 0;
+    setGameRandState(seed);
+    weather.chooseWeather();
+    EXPECT_EQ(weather.precipitation + weather.cloudType, 0);
+    EXPECT_EQ(weather.windDirection, wind);
+}
+
+TEST_F(WeatherTest, SkyDriftsDownFromAbove24AndUpFromBelow7) {
+    // Drawn red, blue, green; stored and drifting as red, green, blue.
+    const std::pair<std::vector<int>, std::vector<int>> skies[] = {{{25, 7, 6}, {-1, 1, 0}},
+                                                                   {{24, 6, 7}, {0, 0, 1}}};
+    for (const auto& [draws, drifts] : skies) {
+        seedWhere([&] {
+            return randScaled(32) == draws[0] && randScaled(32) == draws[1] && randScaled(32) == draws[2];
+        });
+        weather.chooseSkyColours();
+        EXPECT_EQ(Ints({weather.skyColour[0], weather.skyColour[1], weather.skyColour[2]}),
+                  Ints({draws[0], draws[2], draws[1]}));
+        EXPECT_EQ(Ints({weather.skyDrift[0], weather.skyDrift[1], weather.skyDrift[2]}), drifts);
+    }
+}
+
+// Rain: thunder below 3 in 5000, a drop in front and one behind each below 19 in 20.
+TEST_F(WeatherTest, RainThundersAndDropsBelowItsThresholds) {
+    int x = 0;
+    for (const int wind : {0, 1}) {
+        fresh(1, wind);
+        const bool front = wind == 0;  // the other draws are one above
+        seedWhere([&] {
+            if (randScaled(5000) != 3 - front || randScaled(20) != 19 - front) return false;
+            if (front) x = gameRand();
+            if (randScaled(20) != 18 + front) return false;
+            if (!front) x = gameRand();
+            return true;
+        });
+        step();
+        EXPECT_EQ(Ints({weather.flashCount, plays(25)}), Ints({front ? 10 : 0, 1}));
+        EXPECT_EQ(Ints({active(weather.frontDrops), active(weather.backDrops)}), Ints({front, !front}));
+        const Drop& d = front ? weather.frontDrops[0] : weather.backDrops[0];
+        EXPECT_FLOAT_EQ(d.x, front ? dropX(x) - 2 : dropX(x) + 1);
+        EXPECT_EQ(d.y, front ? 0.0f : -4.0f);
+    }
+}
+
+// Snow: a drop in front below 5 in 20, behind below 3, each moving one way or the other at random.
+TEST_F(WeatherTest, SnowDropsBelowItsThresholdsAndWobbles) {
+    int x = 0, wobble = 0;
+    for (const int wind : {0, 1}) {
+        fresh(2, wind);
+        const bool front = wind == 0;
+        seedWhere([&] {
+            if (randScaled(20) != 5 - front) return false;
+            if (front) x = gameRand();
+            if (randScaled(20) != 2 + front) return false;
+            if (!front) x = gameRand();
+            wobble = randScaled(2);
+            return true;
+        });
+        step();
+        EXPECT_EQ(Ints({active(weather.frontDrops), active(weather.backDrops)}), Ints({front, !front}));
+        const Drop& d = front ? weather.frontDrops[0] : weather.backDrops[0];
+        if (front)
+            EXPECT_FLOAT_EQ(d.x, dropX(x) - 0.3f + (wobble < 1 ? -1.0f : 1.0f));
+        else
+            EXPECT_FLOAT_EQ(d.x, dropX(x) + 0.2f + (wobble < 1 ? -0.3f : 0.3f));
+        EXPECT_EQ(d.y, front ? -7.0f : -7.5f);
+    }
+}
+
+TEST_F(WeatherTest, CloudsEnterBelow3In1000FromTheWindsSide) {
+    for (const int wind : {0, 1}) {
+        fresh(0, wind, 1);
+        int y = 0, frame = 0, speed = 0;
+        seedWhere([&] {
+            if (randScaled(1000) != 2) return false;
+            y = gameRand(), frame = randScaled(10), speed = randScaled(20);
+            return frame < 10;
+        });
+        step();
+        const Cloud& c = weather.clouds[0];
+        const float s = static_cast<float>(0.1 + speed * 0.02);
+        EXPECT_FLOAT_EQ(c.x, wind == 1 ? -64 + s : 1536 - s);
+        EXPECT_FLOAT_EQ(c.y, static_cast<float>(y * 0.009155553));
+        EXPECT_EQ(Ints({c.frame, c.frameStep}), Ints({frame, 1}));
+        EXPECT_FLOAT_EQ(c.speed, s);
+        weather.clouds[0] = Cloud{};
+        seedWhere([] { return randScaled(1000) == 3; });
+        step();
+        EXPECT_EQ(c.active, 0);
+    }
+    weather.windDirection = 0;
+    weather.clouds[0] = {-63.5f, 50.0f, 1, 1, 0, 0.5f};  // it leaves only past -64
+    step();
+    EXPECT_EQ(weather.clouds[0].active, 1);
+    step();
+    EXPECT_EQ(weather.clouds[0].active, 0);
+}
 
 TEST_F(WeatherTest, ThunderLightsFourFramesDarkOneLightsFourMore) {
     weather.flashCount = 10;
     std::vector<bool> lit;
-    for (int f = 0; f < 11; ++f) lit.push_back(flashFrame());
-    const std::vector<bool> expected{true, true, true, true, false, true, true, true, true, false, false};
-    EXPECT_EQ(lit, expected);
+    for (int f = 0; f < 11; ++f) {
+        FillSurface(backBuffer, 0);
+        weather.drawFlash();
+        lit.push_back(pixel(639, 479) == PackColor(25, 25, 31));
+    }
+    EXPECT_EQ(lit, (std::vector<bool>{true, true, true, true, false, true, true, true, true, false, false}));
     EXPECT_EQ(weather.flashCount, 0);
-}
-
-TEST_F(WeatherTest, OptionOffMeansNoDropsCloudsOrThunder) {
-    gameConfig.weatherEnabled = 0;
-    for (int battle = 0; battle < 30; ++battle) {
-        weather.chooseWeather();
-        EXPECT_EQ(weather.precipitation, 0);
-        EXPECT_EQ(weather.cloudType, 0);
-        weather.chooseSkyColours();
-        EXPECT_TRUE(weather.skyDrift[0] != 0 || weather.skyDrift[1] != 0 || weather.skyDrift[2] != 0);
-        for (int f = 0; f < 200; ++f) weather.weatherStep(battleState.weatherTick);
-        EXPECT_EQ(activeDrops(weather.frontDrops) + activeDrops(weather.backDrops), 0);
-        EXPECT_EQ(
-            std::count_if(std::begin(weather.clouds), std::end(weather.clouds), [](const Cloud& c) { return c.active; }), 0);
-        EXPECT_EQ(weather.flashCount, 0);
-    }
-    EXPECT_EQ(plays(25), 0);
-}
-
-TEST_F(WeatherTest, EveryBattleWithTheOptionOnHasSomeWeather) {
-    for (int battle = 0; battle < 50; ++battle) {
-        weather.chooseWeather();
-        EXPECT_TRUE(weather.precipitation != 0 || weather.cloudType != 0);
-        EXPECT_NE(weather.precipitation, 3);
-    }
-}
-
-TEST_F(WeatherTest, RainFallsWithTheWindAndLeavesAtTheBottom) {
-    weather.precipitation = 1;
-    weather.windDirection = 1;
-    weather.weatherStep(battleState.weatherTick);
-    ASSERT_GT(activeDrops(weather.frontDrops), 0);
-    const Drop first = weather.frontDrops[0];
-    weather.weatherStep(battleState.weatherTick);
-    EXPECT_FLOAT_EQ(weather.frontDrops[0].y, first.y + 8.0f);
-    EXPECT_FLOAT_EQ(weather.frontDrops[0].x, first.x + 2.0f);
-    for (int f = 0; f < 100; ++f) weather.weatherStep(battleState.weatherTick);
-    // Front drops live 97 frames at 8 pixels a frame; the one of the first frame has gone.
-    EXPECT_GT(activeDrops(weather.frontDrops), 80);
-    EXPECT_LT(activeDrops(weather.frontDrops), 101);
-    EXPECT_GT(activeDrops(weather.backDrops), 80);
-}
-
-TEST_F(WeatherTest, SnowStaysSparse) {
-    weather.precipitation = 2;
-    for (int f = 0; f < 100; ++f) weather.weatherStep(battleState.weatherTick);
-    EXPECT_LT(activeDrops(weather.frontDrops), 50);
-    EXPECT_LT(activeDrops(weather.backDrops), 35);
-    EXPECT_GT(activeDrops(weather.frontDrops), 0);
-}
-
-TEST_F(WeatherTest, CloudsDriftAndChangePictureEveryElevenFrames) {
-    weather.cloudType = 1;
-    weather.windDirection = 0;
-    weather.clouds[0] = {700.0f, 50.0f, 1, 1, 9, 0.5f};
-    battleState.weatherTick = 10;
-    weather.weatherStep(battleState.weatherTick);  // tick 0: frame 9 -> 10
-    EXPECT_EQ(weather.clouds[0].frame, 10);
-    EXPECT_FLOAT_EQ(weather.clouds[0].x, 699.5f);
-    for (int f = 0; f < 11; ++f) weather.weatherStep(battleState.weatherTick);  // the next tick 0 turns it round
-    EXPECT_EQ(weather.clouds[0].frameStep, -1);
-    EXPECT_EQ(weather.clouds[0].frame, 9);
-    weather.clouds[0].x = -63.8f;
-    weather.weatherStep(battleState.weatherTick);
-    EXPECT_EQ(weather.clouds[0].active, 0);
-}
-
-TEST_F(WeatherTest, MutedSkyOfTheSecondCloudSet) {
-    weather.skyColour[0] = 30, weather.skyColour[1] = 3, weather.skyColour[2] = 12;
-    weather.skyDrift[0] = -1, weather.skyDrift[1] = 1, weather.skyDrift[2] = 0;
-    weather.drawSky();
-    EXPECT_EQ(backBuffer->pixels[0], PackColor(30, 3, 12));
-    const int bottom = (479) * backBuffer->pitch;
-    EXPECT_EQ(backBuffer->pixels[bottom], PackColor(5, 28, 12));
-    weather.cloudType = 2;
-    weather.drawSky();
-    EXPECT_EQ(backBuffer->pixels[0], PackColor(20, 11, 14));
 }
 
 }  // namespace

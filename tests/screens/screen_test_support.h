@@ -1,4 +1,6 @@
-// The game's real pictures and sounds on a platform whose frames and sleeps a test can act on.
+// The game's real pictures and sounds on a platform a test acts through: it records the texts
+// each frame draws, counts the sounds played, and lets a test press keys, click and move the
+// pointer at the wait points (presents and sleeps), where a person's input reaches the game.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -6,7 +8,8 @@
 #include <filesystem>
 #include <functional>
 #include <map>
-#include <memory>
+#include <string>
+#include <vector>
 
 #include "../test_platform.h"
 #include "audio/sound_system.h"
@@ -15,51 +18,63 @@
 #include "gfx/display.h"
 #include "gfx/images.h"
 #include "gfx/text.h"
-#include "platform/audio_device.h"
-#include "platform/silent_audio.h"
 
-// Presents and sleeps are where input reaches the game: the hooks stand for a person's hands.
-class ScreenPlatform : public TestPlatform {
+struct DrawnText { int x, y; std::string text; std::uint32_t colour; bool centred; };
+
+class ScreenPlatform : public TestPlatform, public platform::FontRenderer {
 public:
-    std::function<void(int present)> onPresent;
+    std::map<int, std::function<void()>> atPresent;  // run after the present of that number
     std::function<void(int sleep)> onSleep;
     int sleeps = 0;
+    const std::uint16_t* shown = nullptr;             // the pixels presented last
+    std::vector<DrawnText> drawn, lastFrame;          // since the last present; the frame presented last
     std::unique_ptr<platform::VirtualMixer> mixer = platform::createVirtualMixer();
-
-    // A screen that never returns ends the test instead of hanging it.
-    static constexpr int WAIT_POINT_LIMIT = 20000;
+    static constexpr int LIMIT = 20000;  // wait points before a screen that never returns ends the test
 
     void present(platform::PixelView frame, bool wait) override {
         TestPlatform::present(frame, wait);
-        if (presents > WAIT_POINT_LIMIT) throw platform::QuitRequested();
-        if (onPresent) onPresent(presents);
+        shown = frame.pixels;
+        lastFrame = std::exchange(drawn, {});
+        if (presents > LIMIT) throw platform::QuitRequested();
+        if (atPresent.contains(presents)) atPresent[presents]();
     }
     void sleep(int ms) override {
         TestPlatform::sleep(ms);
-        if (++sleeps > WAIT_POINT_LIMIT) throw platform::QuitRequested();
+        if (++sleeps > LIMIT) throw platform::QuitRequested();
         if (onSleep) onSleep(sleeps);
     }
     bool startTimer(int, std::function<void()>) override { return true; }
     platform::AudioDevice& audio() override { return *mixer; }
-
-    int played(int soundId) const {
-        const std::map<int, int> counts = mixer->playCounts();
-        const auto it = counts.find(soundId);
-        return it == counts.end() ? 0 : it->second;
+    platform::FontRenderer& font() override { return *this; }
+    bool open(int) override { return true; }
+    void draw(std::uint16_t*, int, int, int, int, int x, int y, std::string_view text, std::uint32_t colour,
+              bool centred) override {
+        drawn.push_back({x, y, std::string(text), colour, centred});
     }
+    int played(int soundId) const { return mixer->playCounts()[soundId]; }
 };
 
-// 640 x 480, 5-6-5, the generated data loaded, the game's data directory as working directory.
+// The last drawing of text, over its shadow drawn just before it at (x, y), one pixel up and left.
+inline bool drawnAt(const std::vector<DrawnText>& texts, std::string_view text, int x, int y, std::uint32_t shadow,
+                    std::uint32_t colour, bool centred = true) {
+    for (std::size_t i = texts.size(); i-- > 1;) {
+        if (texts[i].text != text) continue;
+        const DrawnText &s = texts[i - 1], &t = texts[i];
+        return s.text == text && std::tie(s.x, s.y, s.colour, s.centred) == std::tie(x, y, shadow, centred) &&
+               std::tie(t.x, t.y, t.colour, t.centred) == std::make_tuple(x - 1, y - 1, colour, centred);
+    }
+    return false;
+}
+
+// 640 x 480 (T = 48, font 18), 5-6-5, the generated data loaded, its directory the working one.
 class ScreenTest : public ::testing::Test {
 protected:
+    static constexpr int W = 640, H = 480, T = H / 10, F = 18;
+
     void SetUp() override {
-        previousDir = std::filesystem::current_path();
         std::filesystem::current_path(RAMPARO_BUILD_DATA_DIR);
         gameConfig = GameConfig{};
-        screenWidth = 640;
-        screenHeight = 480;
-        pixelFormat = 2;
-        fontHeight = 12;
+        screenWidth = W, screenHeight = H, pixelFormat = 2, fontHeight = F;
         soundSystem.attach(machine.audio());
         InitDisplay();
         if (!raznoe) AllocateImageTables();
@@ -67,25 +82,22 @@ protected:
         LoadGameImages();
         soundSystem.LoadSoundBank("sound.sdf", 11);
         soundVolume = 10000;
-        inputState.lastKeyDown = 0;
-        inputState.leftButton = 0;
+        inputState = InputState{};
         cursorPos = {};
-        machine.errorBoxes.clear();
     }
     void TearDown() override {
-        // The sound system is global; the test's mixer is not.
-        static platform::SilentAudio none;
+        static platform::SilentAudio none;  // the sound system is global; the test's mixer is not
         soundSystem.attach(none);
         std::filesystem::current_path(previousDir);
     }
 
-    // Puts the pointer at (x, y) as the game's next cursor read will see it.
-    void pointAt(int x, int y) {
-        machine.cursor = {x, y};
-        cursorPos = {x, y};
+    void pointAt(int x, int y) { machine.cursor = cursorPos = {x, y}; }
+    // The pointer on the middle of image placed at (x, y), the button down.
+    void clickOn(const ImageEntry& image, int x, int y) {
+        pointAt(x + image.width / 2, y + image.height / 2);
+        inputState.leftButton = 1;
     }
-    // Whether every non-transparent pixel of image (of its first `rows` rows) shows at (x, y) in
-    // the back buffer.
+    // Whether every non-transparent pixel of image (of its first `rows` rows) shows at (x, y).
     static bool shownAt(const ImageEntry& image, int x, int y, int rows = 1 << 16) {
         for (int row = 0; row < image.height && row < rows; ++row)
             for (int col = 0; col < image.width; ++col) {
@@ -96,7 +108,5 @@ protected:
     }
 
     ScreenPlatform machine;
-
-private:
-    std::filesystem::path previousDir;
+    const std::filesystem::path previousDir = std::filesystem::current_path();
 };

@@ -1,111 +1,86 @@
 #include "screens/shop.h"
 
-#include <gtest/gtest.h>
-
 #include "battle/battle_state.h"
-#include "core/globals.h"
 #include "core/player.h"
 #include "core/random.h"
-#include "frame_driver.h"
+#include "screen_test_support.h"
 #include "screens/screens.h"
-#include "world/world.h"
 
 namespace {
 
-// Layout at 640 x 480 (T = 48): slots from x 32 every 64 at y 316, buy at (308, 432), NEXT at (55, 138).
-constexpr int SLOT_Y = 316;
-int slotX(int weapon) { return 32 + (weapon - 1) * 64; }
-constexpr int BUY_X = 308;
-constexpr int BUY_Y = 432;
-constexpr int NEXT_X = 55;
-constexpr int NEXT_Y = 138;
-
-constexpr std::uint16_t CRATE = 0x0C0C;
-constexpr std::uint16_t SLOT = 0x0A0A;
-constexpr std::uint16_t SELECTED_SLOT = 0x0B0B;
-
-class Shop : public ::testing::Test {
+class Shop : public ScreenTest {
 protected:
     void SetUp() override {
-        openTestDisplay();
-        setSolidImage(15, 8, 8, 0x0101);
-        setSolidImage(14, 8, 8, 0x0202);
-        setSolidImage(441, 64, 48, 0x0303);
-        setSolidImage(442, 35, 35, SLOT);
-        setSolidImage(443, 35, 35, SELECTED_SLOT);
-        for (int i = 385; i <= 404; ++i) setSolidImage(i, 24, 24, CRATE);
-        for (int i = 455; i <= 464; ++i) setSolidImage(i, 60, 20, 0x0D0D);
-        for (int i = 0; i < MAX_PLAYERS; ++i) players[i] = Player{};
-        numPlayers = 2;
+        ScreenTest::SetUp();
+        for (Player& p : players) p = Player{};
+        numPlayers = 2, currentPlayer = 0;
         players[0].name = "HUMAN";
-        players[1].name = "CPU";
         players[1].isComputer = 1;
-        currentPlayer = 0;
         resetAnimCounters();
         setGameRandState(1);
     }
+    void draw() { machine.drawn.clear(), drawShopScreen(shop); }
+    // Slots from x 32 every 64; the buy button at (308, 432); NEXT at (55, 138).
+    static int slotX(int weapon) { return W / 2 - 288 + (weapon - 1) * (W / 10); }
+    static constexpr int SLOT_Y = 7 * T - 20, BUY_X = W / 2 - 12, BUY_Y = 9 * T, NEXT_X = W / 18 + 20,
+                         NEXT_Y = T + 90;
+    void clickNext() { clickOn(raznoe[455], NEXT_X, NEXT_Y); }
+    void clickBuy() { clickOn(raznoe[animCounters.crateFrame], BUY_X, BUY_Y); }
+    static bool buyButtonShown() { return shownAt(raznoe[animCounters.crateFrame], BUY_X, BUY_Y); }
 
-    // The pointer placed so that its probe lies inside the button at (x, y), and the button down.
-    void clickAt(int x, int y) {
-        platform.cursor = {x + 8, y + 8};
-        cursorPos = platform.cursor;
-        inputState.leftButton = 1;
-    }
-
-    static std::uint16_t pixelAt(int x, int y) { return backBuffer->row(y)[x]; }
-
-    FrameDriver platform;
     ShopState shop;
 };
 
-TEST_F(Shop, BuyButtonOnlyWhenAffordable) {
-    players[0].money = 1000;  // BIG MISSILE costs 1400
-    drawShopScreen(shop);
-    EXPECT_NE(pixelAt(BUY_X + 12, BUY_Y + 12), CRATE);
-    ASSERT_NE(FrameDriver::find("BIG MISSILE: 1400$", platform.drawn), nullptr);
-    clickAt(BUY_X, BUY_Y);
-    humanShopStep(shop);
-    EXPECT_EQ(players[0].money, 1000);
-    EXPECT_EQ(players[0].ammo[1], 0);
-    EXPECT_EQ(inputState.leftButton, 1) << "a click where no button is drawn is not taken";
+TEST_F(Shop, EveryWeaponSellsAtItsPriceAndNotOneDollarLess) {
+    const std::tuple<int, const char*, std::int32_t> shelf[] = {
+        {1, "BIG MISSILE", 1400}, {2, "GRENADE", 450}, {3, "SUPER GRENADE", 1900}, {4, "DIRECT MISSILE", 1000},
+        {5, "HYPER TUBE", 2300}, {6, "DEFENSE", 1200}, {7, "GROUND DEFENSE", 900}, {8, "BALL GRENADE", 1500},
+        {9, "GIMLET", 250}};
+    Player& p = players[0];
+    for (const auto& [weapon, name, price] : shelf) {
+        SCOPED_TRACE(name);
+        const int clicks = machine.played(18), buys = machine.played(2);
+        clickOn(raznoe[442], slotX(weapon), SLOT_Y);
+        humanShopStep(shop);
+        EXPECT_EQ(shop.shopChoice, weapon);
+        EXPECT_EQ(inputState.leftButton + machine.played(18), clicks + 1) << "the click is taken, with its sound";
 
-    players[0].money = 3000;
-    drawShopScreen(shop);
-    EXPECT_EQ(pixelAt(BUY_X + 12, BUY_Y + 12), CRATE);
-    humanShopStep(shop);
-    EXPECT_EQ(players[0].money, 1600);
-    EXPECT_EQ(players[0].ammo[1], 1);
-    EXPECT_EQ(inputState.leftButton, 0) << "one click buys one";
-    humanShopStep(shop);
-    EXPECT_EQ(players[0].ammo[1], 1);
+        p.money = price - 1;
+        draw();
+        // The slots' top rows, above the icons.
+        EXPECT_TRUE(shownAt(raznoe[443], slotX(weapon), SLOT_Y, 1));
+        EXPECT_TRUE(shownAt(raznoe[442], slotX(weapon == 1 ? 2 : 1), SLOT_Y, 1));
+        const std::string label = std::string(name) + ": " + std::to_string(price) + "$";
+        EXPECT_TRUE(drawnAt(machine.drawn, label, W / 2 + 1, BUY_Y - 27 + 1, 0x00BFBF, 0xFFFFFF));
+        EXPECT_FALSE(buyButtonShown());
+        clickBuy();
+        humanShopStep(shop);
+        EXPECT_EQ(p.money + p.ammo[weapon], price - 1);
+        EXPECT_EQ(inputState.leftButton, 1) << "a click where no button is drawn is not taken";
+
+        p.money = price;
+        pointAt(5, 5);
+        draw();
+        EXPECT_TRUE(buyButtonShown());
+        clickBuy();
+        humanShopStep(shop);
+        humanShopStep(shop);
+        EXPECT_EQ(p.money, 0);
+        EXPECT_EQ(p.ammo[weapon], 1) << "one click buys one";
+        EXPECT_EQ(inputState.leftButton + machine.played(2), buys + 1);
+    }
 }
 
-TEST_F(Shop, SlotClickSelectsTheWeapon) {
-    players[0].money = 5000;
+TEST_F(Shop, ShopperNameMoneyStockAndNextInTheirPlaces) {
+    players[0].money = 1234;
     players[0].ammo[5] = 3;
-    clickAt(slotX(5), SLOT_Y);
-    humanShopStep(shop);
-    EXPECT_EQ(shop.shopChoice, 5);
-    EXPECT_EQ(inputState.leftButton, 0);
-    drawShopScreen(shop);
-    EXPECT_EQ(pixelAt(slotX(5) + 1, SLOT_Y + 1), SELECTED_SLOT);
-    EXPECT_EQ(pixelAt(slotX(1) + 1, SLOT_Y + 1), SLOT);
-    ASSERT_NE(FrameDriver::find("HYPER TUBE: 2300$", platform.drawn), nullptr);
-    const DrawnText* count = FrameDriver::find("3", platform.drawn);
-    ASSERT_NE(count, nullptr);
-    EXPECT_EQ(count->x, slotX(5) + 16);
-    EXPECT_EQ(count->y, SLOT_Y + 34);
-}
-
-TEST_F(Shop, NextCountsOnlyAtRestAndKeepsTheClick) {
-    clickAt(NEXT_X, NEXT_Y);
-    humanShopStep(shop);
-    EXPECT_EQ(currentPlayer, 1);
-    EXPECT_EQ(animCounters.shopFrame, 456);
-    EXPECT_EQ(inputState.leftButton, 1);
-    currentPlayer = 0;
-    humanShopStep(shop);
-    EXPECT_EQ(currentPlayer, 0) << "not while the button's animation runs";
+    draw();
+    const auto& t = machine.drawn;
+    EXPECT_TRUE(drawnAt(t, "HUMAN", W / 18 + 41, H / 20 - F + 1, 0x00000F, 0x00FFFF, false));
+    EXPECT_TRUE(drawnAt(t, "1234$", W / 18 + 41, H / 20 + 1, 0x00000F, 0x00FFFF, false));
+    EXPECT_TRUE(drawnAt(t, "NEXT", W / 18 + 41, T + 90 - F + 1, 0x00000F, 0x000FFF, false));
+    EXPECT_TRUE(drawnAt(t, "3", slotX(5) + 17, SLOT_Y + 35, 0x00000F, 0xFFFFFF));
+    EXPECT_TRUE(shownAt(raznoe[455], NEXT_X, NEXT_Y));
 }
 
 TEST_F(Shop, ComputerFillsGimletsThenShieldsThenRandom) {
@@ -113,145 +88,64 @@ TEST_F(Shop, ComputerFillsGimletsThenShieldsThenRandom) {
     Player& cpu = players[1];
     cpu.money = 20000;
     std::vector<int> bought;
-    while (currentPlayer == 1) {
+    for (int step = 0; step < 100 && currentPlayer == 1; ++step) {
         shop.shopDelay = 0;
-        const std::int32_t before = cpu.money;
         computerShopStep(shop);
-        if (currentPlayer != 1) break;
-        bought.push_back(shop.shopChoice);
-        EXPECT_EQ(before - cpu.money, WEAPON_PRICES[shop.shopChoice]);
-        EXPECT_EQ(shop.shopDelay, 50);
+        if (currentPlayer == 1) bought.push_back(shop.shopChoice);
+        EXPECT_EQ(shop.shopDelay, currentPlayer == 1 ? 50 : 100);
     }
-    ASSERT_GT(bought.size(), 16u);
-    for (int i = 0; i < 14; ++i) EXPECT_EQ(bought[i], 9) << i;
-    EXPECT_EQ(bought[14], 6);
-    EXPECT_EQ(bought[15], 7);
+    bought.resize(16);
+    EXPECT_EQ(bought, (std::vector<int>{9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 6, 7}));
+    EXPECT_EQ(currentPlayer, 2);
     EXPECT_LT(cpu.money, 400);
-    EXPECT_EQ(shop.shopDelay, 100);
     EXPECT_EQ(animCounters.shopFrame, 456);
 }
 
-TEST_F(Shop, ComputerNeverBuysDirectMissile) {
+TEST_F(Shop, ComputerNeverBuysDirectMissileAndAnEasyOneNotTheTwoDearest) {
+    // HYPER TUBE at 2300 and SUPER GRENADE at 1900; BALL GRENADE at 1500 comes next.
+    for (int w = 0; w < WEAPON_COUNT; ++w) EXPECT_EQ(amongTwoDearest(w), w == 3 || w == 5) << w;
     currentPlayer = 1;
     Player& cpu = players[1];
-    cpu.ammo[9] = 14;
-    cpu.ammo[6] = 1;
-    cpu.ammo[7] = 1;
-    cpu.money = 100000000;
+    cpu.ammo[9] = 14, cpu.ammo[6] = cpu.ammo[7] = 1, cpu.money = 100000000;
+    int easy[WEAPON_COUNT] = {};
+    for (int i = 0; i < 2000; ++i) ++easy[computerPurchase(cpu, ComputerSkill::Easy)];
     const Player before = cpu;
-    for (int i = 0; i < 2000; ++i) {
-        shop.shopDelay = 0;
-        computerShopStep(shop);
-    }
-    EXPECT_EQ(cpu.ammo[4], 0);
+    for (int i = 0; i < 2000; ++i) shop.shopDelay = 0, computerShopStep(shop);
     // Every other weapon comes up; BIG MISSILE through the draws of 4.
-    for (int w : {1, 2, 3, 5, 6, 7, 8, 9}) EXPECT_GT(cpu.ammo[w], before.ammo[w]) << w;
+    for (int w = 1; w < WEAPON_COUNT; ++w) {
+        EXPECT_EQ(cpu.ammo[w] > before.ammo[w], w != 4) << "normal " << w;
+        EXPECT_EQ(easy[w] > 0, w != 4 && w != 3 && w != 5) << "easy " << w;
+    }
 }
 
-TEST_F(Shop, ComputerDelays) {
-    numPlayers = 3;
-    players[0].isComputer = 1;
-    players[0].money = 399;
-    players[2].isComputer = 1;
-    players[1].money = 500;
-    computerShopStep(shop);
-    EXPECT_EQ(currentPlayer, 1) << "too poor: passes at its first step";
-    EXPECT_EQ(players[0].money, 399);
-    for (int i = 0; i < 100; ++i) computerShopStep(shop);
-    EXPECT_EQ(players[1].money, 500) << "the next computer waits 100 frames";
-    computerShopStep(shop);
-    EXPECT_EQ(players[1].ammo[9], 1);
-    for (int i = 0; i < 50; ++i) computerShopStep(shop);
-    EXPECT_EQ(currentPlayer, 1);
-    computerShopStep(shop);
-    EXPECT_EQ(currentPlayer, 2) << "250$ left: done 51 frames after the buy";
-}
-
-TEST_F(Shop, RoundGivesEveryPlayerATurn) {
-    numPlayers = 3;
-    players[0].money = 5000;
-    players[1].money = 300;
-    players[2].isComputer = 1;
-    players[2].money = 700;
-    players[2].isDead = 1;  // the dead shop too
-    int nextClickedAt = 0;
-    platform.betweenFrames = [&](int frame) {
-        if (frame == 5) {
-            clickAt(NEXT_X, NEXT_Y);
-            nextClickedAt = frame;
-        }
-    };
+TEST_F(Shop, RoundGivesEveryPlayerATurnInItsOwnTime) {
+    numPlayers = 4;
+    players[0].money = players[1].money = 5000;
+    players[1].isComputer = 0;
+    players[2].isComputer = players[2].isDead = 1;  // the dead shop too
+    players[2].money = 399;
+    players[3].isComputer = 1;
+    players[3].money = 400;
+    machine.atPresent[5] = [this] { clickNext(); };
     EXPECT_EQ(shopRound(), 0);
-    EXPECT_EQ(nextClickedAt, 5);
-    EXPECT_EQ(currentPlayer, 3);
-    EXPECT_EQ(players[0].money, 5000);
-    EXPECT_EQ(players[1].money, 300);
-    EXPECT_EQ(players[2].ammo[9], 2);
-    EXPECT_EQ(players[2].money, 200);
-    EXPECT_GT(platform.presents, 5 + 100 + 51);
-    EXPECT_EQ(inputState.lastKeyDown, 0);
+    // NEXT runs 456..464 on the ticks of frames 6..27 and rests from frame 30: the click, never
+    // taken, passes player 1 in frame 31. Below $400 player 2 passes at once (frame 32); player 3
+    // waits 100 frames, buys, and passes 51 frames later.
+    EXPECT_EQ(machine.presents, 32 + 100 + 1 + 51);
+    EXPECT_EQ(currentPlayer, 4);
+    EXPECT_EQ(players[0].money + players[1].money + players[2].money, 5000 + 5000 + 399);
+    EXPECT_EQ(players[3].ammo[9], 1) << "400 is enough";
+    EXPECT_EQ(players[3].money, 150);
 }
 
-TEST_F(Shop, AnimationsStartInPhaseWhateverTheBattleLeftInTheFrameCounter) {
-    numPlayers = 1;
-    battleState.frameThird = 2;  // as a battle may leave it
-    std::vector<int> crateFrames;
-    platform.betweenFrames = [&](int frame) {
-        crateFrames.push_back(animCounters.crateFrame);
-        if (frame == 4) clickAt(NEXT_X, NEXT_Y);
-    };
+TEST_F(Shop, EscapeAsksNoCarriesOnWithTheSameShopperYesLeaves) {
+    players[1].money = 300;  // the computer passes at once
+    machine.atPresent = {{3, [] { OnKeyDown(VK_ESCAPE); }}, {5, [] { OnKeyDown('N'); }}, {8, [this] { clickNext(); }},
+                         {9, [] { OnLButtonUp(); }}, {12, [] { OnKeyDown(VK_ESCAPE); }}, {14, [] { OnKeyDown('Y'); }}};
     EXPECT_EQ(shopRound(), 0);
-    ASSERT_GE(crateFrames.size(), 4u);
-    // The first tick comes after the third frame, as at the start of a game.
-    EXPECT_EQ(crateFrames[1], 385);
-    EXPECT_EQ(crateFrames[2], 385);
-    EXPECT_EQ(crateFrames[3], 386);
-}
-
-TEST_F(Shop, EscapeAsksAndNoCarriesOn) {
-    players[1].money = 300;
-    int asked = 0;
-    platform.betweenFrames = [&](int frame) {
-        if (frame == 3) {
-            inputState.lastKeyDown = VK_ESCAPE;
-        } else if (frame > 3 && inputState.lastKeyDown == 0 && asked == 0) {
-            ++asked;
-            inputState.lastKeyDown = 'N';
-        } else if (asked == 1 && frame > 10 && currentPlayer == 0) {
-            clickAt(NEXT_X, NEXT_Y);  // the shop goes on with the same shopper
-        }
-    };
-    EXPECT_EQ(shopRound(), 0);
-    EXPECT_EQ(asked, 1);
-}
-
-TEST_F(Shop, EscapeConfirmedLeaves) {
-    platform.betweenFrames = [](int frame) {
-        if (frame == 3)
-            inputState.lastKeyDown = VK_ESCAPE;
-        else if (frame > 3 && inputState.lastKeyDown == 0)
-            inputState.lastKeyDown = 'Y';
-    };
+    EXPECT_EQ(machine.presents, 9);
     EXPECT_EQ(shopRound(), 1);
     EXPECT_EQ(currentPlayer, 0);
 }
 
 }  // namespace
-
-TEST_F(Shop, EasyComputerNeverBuysTheTwoDearest) {
-    // HYPER TUBE at 2300 and SUPER GRENADE at 1900; BALL GRENADE at 1500 comes next.
-    for (int w = 0; w < WEAPON_COUNT; ++w)
-        EXPECT_EQ(amongTwoDearest(w), w == weapon::HYPER_TUBE || w == weapon::SUPER_GRENADE) << w;
-    Player cpu = players[1];
-    cpu.ammo[weapon::GIMLET] = 14;
-    cpu.ammo[weapon::DEFENSE] = cpu.ammo[weapon::GROUND_DEFENSE] = 1;
-    cpu.money = 100000000;
-    int bought[2][WEAPON_COUNT] = {};
-    for (const ComputerSkill skill : {ComputerSkill::Easy, ComputerSkill::Normal})
-        for (int i = 0; i < 2000; ++i) ++bought[skill == ComputerSkill::Easy][computerPurchase(cpu, skill)];
-    for (const int w : {weapon::SUPER_GRENADE, weapon::HYPER_TUBE}) {
-        EXPECT_EQ(bought[1][w], 0) << w;
-        EXPECT_GT(bought[0][w], 100) << "normal buys it: " << w;
-    }
-    EXPECT_GT(bought[1][weapon::BALL_GRENADE], 100);
-}

@@ -1,108 +1,62 @@
 #include "weapons/explosion.h"
 
-#include "weapons_test_support.h"
+#include "../battle/battle_fixture.h"
 
 namespace {
 
-constexpr int MISSILE = 1;
-constexpr int GROUND_DEFENSE = 8;
-constexpr int GIMLET = 10;
+constexpr int MISSILE = 1, GROUND_DEFENSE = 8, GIMLET = 10;
 
-class Explosion : public WeaponsWorld {
+class Explosion : public BattleTest {
 protected:
     // A record at the end of its explosion, as the tick pass hands it over.
-    static Projectile& exploded(int kind, float x, float y, float vx = 0, float vy = 0) {
-        spawnProjectile(kind, kind - 1, x, y, vx, vy, 0);
-        Projectile& p = projectiles[0];
-        p.state = EXPLODING;
-        p.frame = static_cast<std::uint16_t>(weaponSpecs[kind].explosionTicks + 1);
-        return p;
+    static Projectile& exploded(int kind, float x, float y, float vx = 0) {
+        clearProjectiles();
+        spawnProjectile(kind, kind - 1, x, y, vx, 0, 0);
+        projectiles[0].state = EXPLODING;
+        projectiles[0].frame = static_cast<std::uint16_t>(weaponSpecs[kind].explosionTicks + 1);
+        return projectiles[0];
+    }
+    static int lastPicture(int kind) {
+        return weaponSpecs[kind].explosionImage + weaponSpecs[kind].explosionTicks;
     }
 };
 
-TEST_F(Explosion, DamageCountsBytesAndPaysTheShooterEvenForItsOwnFortress) {
-    const int shape = weaponSpecs[MISSILE].explosionImage + weaponSpecs[MISSILE].explosionTicks;
-    setSolidImage(shape, 10, 10);
-    players[0].x = 100;
-    players[0].y = 100;
-    players[1].x = 1000;
-    players[1].y = 100;
-    players[0].money = 7;
+TEST_F(Explosion, CratersHaveTheRadiusOfTheirExplosionPicture) {
+    const std::pair<int, std::vector<int>> radii[] = {
+        {1, {28}}, {2, {50}},  {3, {34}},
+        {4, {52}}, {5, {34}},  {6, {41}},
+        {9, {48}}, {11, {16}}, {GIMLET, {52, 50, 48, 46, 43}}};  // one velocity apart
+    for (const auto& [kind, expected] : radii) {
+        fillLand(0, 0, WORLD_WIDTH, WORLD_HEIGHT);
+        finishExplosion(exploded(kind, 400, 300, 120));
+        const std::uint16_t* row = landscape().row(300);
+        for (int i = 0, cx = 400; i < static_cast<int>(expected.size()); ++i, cx += 120) {
+            int left = cx, right = cx;  // the crater's hole and rim along its middle row
+            while (row[left - 1] != GROUND) --left;
+            while (row[right + 1] != GROUND) ++right;
+            EXPECT_EQ(Ints({cx - left, right + 1 - cx}), Ints({expected[i], expected[i]}))
+                << kind << ", " << i;
+            EXPECT_EQ(row[cx], 0);
+        }
+    }
+}
+
+TEST_F(Explosion, DamageCountsBytesAndPaysTheShooterForEveryFortress) {
+    setImage(lastPicture(MISSILE), 10, 10);
+    players[0].x = 100, players[0].y = 100, players[0].money = 7;
     finishExplosion(exploded(MISSILE, 140, 120));
-    // Each solid row of 10 pixels inside the fortress: 2 x 10 - 1 byte positions, plus one for
-    // the solid pixel right of it.
-    EXPECT_EQ(players[0].damage, 10 * 20);
-    EXPECT_EQ(players[0].money, 7 + 10 * 20);
-    EXPECT_EQ(players[1].damage, 0);
-    EXPECT_EQ(raznoe[9].surface->row(20)[40], 0);
+    // A solid row of 10 pixels: 2 x 10 - 1 byte positions, plus one for the solid pixel right of it.
+    EXPECT_EQ(Ints({players[0].damage, players[0].money}), Ints({200, 207}));
+    EXPECT_EQ(raznoe[FORTRESS_PICTURE].surface->row(20)[40], 0);
     EXPECT_EQ(projectiles[0].kind, 0);
-
     finishExplosion(exploded(MISSILE, 140, 120));
-    EXPECT_EQ(players[0].damage, 10 * 20) << "the pixels were already gone";
-    EXPECT_EQ(players[0].money, 7 + 10 * 20);
-}
-
-TEST_F(Explosion, DestroyedFortressStillLosesPixelsAndPays) {
-    setSolidImage(weaponSpecs[MISSILE].explosionImage + weaponSpecs[MISSILE].explosionTicks, 4, 4);
-    players[1].x = 500;
-    players[1].y = 300;
-    players[1].isDead = 1;
-    players[1].damage = 2600;
-    finishExplosion(exploded(MISSILE, 520, 320));
-    EXPECT_GT(players[1].damage, 2600);
-    EXPECT_EQ(players[0].money, players[1].damage - 2600);
-}
-
-TEST_F(Explosion, CraterIsDugAtThePointOfImpact) {
-    fillGround(200, WORLD_HEIGHT);
-    finishExplosion(exploded(MISSILE, 400, 400));
-    EXPECT_EQ(landscape().row(400)[400 + 20], 0);
-    EXPECT_EQ(landscape().row(400)[400 - 20], 0);
-    EXPECT_NE(landscape().row(400)[400 + 30], 0);  // the radius is 28
-    EXPECT_NE(landscape().row(400)[400 - 30], 0);
-}
-
-TEST_F(Explosion, GimletDigsFiveCratersAlongItsPathAndDamagesNoFortress) {
-    fillGround(200, WORLD_HEIGHT);
-    setSolidImage(weaponSpecs[GIMLET].explosionImage + weaponSpecs[GIMLET].explosionTicks, 40, 40);
-    players[0].x = 360;
-    players[0].y = 380;
-    finishExplosion(exploded(GIMLET, 400, 400, 30, 0));
-    EXPECT_EQ(players[0].damage, 0);
-    EXPECT_EQ(players[0].money, 0);
-    EXPECT_EQ(landscape().row(400)[350], 0);  // first crater, radius 52
-    EXPECT_NE(landscape().row(400)[344], 0);
-    EXPECT_EQ(landscape().row(400)[400 + 4 * 30 + 40], 0);  // fifth crater at 520, radius 43
-    EXPECT_NE(landscape().row(400)[600], 0);
-}
-
-TEST_F(Explosion, GroundDefenseStampsAWallAndLeavesFortressesWhole) {
-    const WeaponSpec& kindRow = weaponSpecs[GROUND_DEFENSE];
-    setSolidImage(kindRow.explosionImage + kindRow.explosionTicks, 20, 10);
-    setSolidImage(kindRow.explosionImage + kindRow.explosionTicks + 1, 20, 10, 0x1234);
-    players[0].x = 480;
-    players[0].y = 280;
-    finishExplosion(exploded(GROUND_DEFENSE, 500, 300));
-    EXPECT_EQ(landscape().row(295)[490], 0x1234);
-    EXPECT_EQ(landscape().row(304)[509], 0x1234);
-    EXPECT_EQ(landscape().row(294)[490], 0);
-    EXPECT_EQ(landscape().row(295)[510], 0);
-    EXPECT_EQ(players[0].damage, 0);
-    EXPECT_EQ(raznoe[9].surface->row(20)[20], 0x7FFF);
-    EXPECT_EQ(projectiles[0].kind, 0);
-}
-
-TEST_F(Explosion, HitBecomesAnExplosionAtTheNextTickAndEndsAfterItsLastPicture) {
-    spawnProjectile(MISSILE, 0, 300, 300, 0, 0, 0);
-    projectiles[0].state = HIT;
-    frame();
-    EXPECT_EQ(projectiles[0].state, EXPLODING);
-    EXPECT_EQ(projectileImage(projectiles[0]), weaponSpecs[MISSILE].explosionImage);
-    frames(3 * weaponSpecs[MISSILE].explosionTicks);
-    EXPECT_EQ(projectileImage(projectiles[0]),
-              weaponSpecs[MISSILE].explosionImage + weaponSpecs[MISSILE].explosionTicks);
-    frames(3);
-    EXPECT_EQ(projectiles[0].kind, 0);
+    EXPECT_EQ(players[0].damage, 200) << "the pixels were already gone";
+    players[1].isDead = 1, players[1].damage = 2600;
+    finishExplosion(exploded(MISSILE, 1020, STANDING_Y + 20));  // a destroyed fortress still pays
+    EXPECT_EQ(Ints({players[1].damage, players[0].money}), Ints({2800, 407}));
+    setImage(lastPicture(GIMLET), 10, 10);
+    finishExplosion(exploded(GIMLET, 1050, STANDING_Y + 20));
+    EXPECT_EQ(players[1].damage, 2800) << "the gimlet damages no fortress";
 }
 
 }  // namespace
