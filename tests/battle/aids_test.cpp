@@ -110,7 +110,10 @@ TEST_F(AidsTest, ArrowsPointToFortressesOffScreen) {
 
     drawFortressArrows(camera);  // player 1 stands at x 1000, off the screen to the right
     const ArrowTip tip = arrowTipToward(1000 + 40, static_cast<int>(STANDING_Y) + 25);
-    EXPECT_EQ(pixel(tip.x - 3, tip.y), bright(1));
+    int inColour = 0;  // the arrow's body, around its tip
+    for (int y = tip.y - 10; y <= tip.y + 10; ++y)
+        for (int x = tip.x - 16; x <= tip.x; ++x) inColour += pixel(x, y) == bright(1);
+    EXPECT_GT(inColour, 40);
     int own = 0;  // player 0's fortress is on screen: no arrow of its colour
     for (int y = 0; y < 480; ++y)
         for (int x = 0; x < 640; ++x) own += pixel(x, y) == bright(0);
