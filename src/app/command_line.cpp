@@ -16,7 +16,7 @@ constexpr std::string_view optionsWithValue[] = {"--data",   "--config",     "--
                                                    "--weather", "--volume",    "--turn-time",   "--computer-skill", "--script",
                                                    "--max-frames", "--stats",  "--record"};
 constexpr std::string_view flags[] = {"--help",   "-h",          "--version",     "--print-config",
-                                      "--window", "--full-screen", "--headless"};
+                                      "--window", "--full-screen", "--headless", "--assist", "--no-assist"};
 // The options that set a key of the settings file, by the same name.
 constexpr std::string_view settingOptions[] = {"--screen-mode", "--pixel-format", "--weather", "--volume",
                                                "--turn-time", "--computer-skill"};
@@ -82,6 +82,8 @@ CommandLine parseCommandLine(std::span<const std::string_view> args) {
             return line;
         } else if (option == "--window" || option == "--full-screen") {
             line.settings.fullScreen = option == "--full-screen";
+        } else if (option == "--assist" || option == "--no-assist") {
+            line.settings.assist = option == "--assist";
         } else if (std::ranges::find(settingOptions, option) != std::end(settingOptions)) {
             std::string why;
             if (!setSetting(line.settings, option.substr(2), value, why))
@@ -137,6 +139,9 @@ std::string usageText() {
            "  --computer-skill S   easy, normal (the designed computer; the default) or hard; a list\n"
            "                       such as easy,hard gives players 1, 2, ... their own, the last\n"
            "                       one for the rest\n"
+           "  --assist             aiming aids: angle and power, the last shots' traces, arrows to\n"
+           "                       fortresses off screen, damage bars, the weapon and aim kept from\n"
+           "                       the last turn, the clock in seconds (--no-assist: off, the default)\n"
            "  --record FILE        window: write this session's input as an input script, which\n"
            "                       --headless --script FILE replays\n"
            "\n"

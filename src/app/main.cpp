@@ -66,6 +66,7 @@ void chooseSettings(const CommandLine& line, platform::BackendOptions& options) 
     turnTicks = chosen.turnTicks;
     volumePercent = chosen.volume;
     computerSkills = chosen.computerSkills;
+    assistEnabled = chosen.assist;
 }
 
 }  // namespace
@@ -102,7 +103,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     // A recording starts with the settings that change the game, read from the data directory.
-    if (!options.recordFile.empty()) options.recordHeader = recordedSettingsLines(settingsBytesInUse(), turnTicks, computerSkills);
+    if (!options.recordFile.empty())
+        options.recordHeader = recordedSettingsLines(settingsBytesInUse(), turnTicks, computerSkills, assistEnabled);
     std::unique_ptr<platform::Platform> backend = line.headless
                                                       ? platform::createHeadlessPlatform(options, &error)
                                                       : platform::createSdlPlatform(options, &error);

@@ -42,7 +42,10 @@ const FrameSteps GAME_FRAME_STEPS{
     [](Battle& b) { spawnCrate(b.crates); },
     [](Battle& b) { crateFall(b.crates); },
     [](Battle& b) { resolveHits(b.crates); },
-    [](Battle&) { stepProjectiles(battleState.frameThird); },
+    [](Battle& b) {
+        stepProjectiles(battleState.frameThird);
+        b.aids.noteShot(battleState.frameThird);
+    },
     [](Battle&) { animationTick(); },
 };
 
@@ -100,6 +103,7 @@ void setUpBattle(Battle& battle) {
     endWaitAnimation();
     restoreFortressImages();
     battle.camera.cameraToPlayer(players[currentPlayer]);
+    battle.aids.restoreTurn(battle.camera);
     battle.weather.playWeatherSound();
     battle.weather.chooseSkyColours();
 }

@@ -52,6 +52,7 @@ void resetTurnState(Battle& battle) {
     battleState.message.clear();
     battleState.messageTime = 0;
     battle.weather.clearWeatherObjects();
+    battle.aids.clearTraces();
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "battle/scene.h"
 
+#include "battle/aids.h"
 #include "battle/battle.h"
 #include "battle/battle_state.h"
 #include "battle/camera.h"
@@ -79,6 +80,10 @@ void drawBattleScene(Battle& b) {
     drawFortresses(b.camera);
     drawCrates(b);
     drawLandscapeTiles(b.camera);
+    if (assistEnabled) {
+        drawShotTraces(b.aids, b.camera);
+        drawDamageBars(b.camera);
+    }
     if (directTargetSet == 1)
         drawCentred(b.camera, animCounters.markerFrame, static_cast<int>(b.directTargetX),
                     static_cast<int>(b.directTargetY));
@@ -86,6 +91,10 @@ void drawBattleScene(Battle& b) {
     b.weather.drawFrontDrops(b.camera);
     b.weather.drawFlash();
     drawPowerBar();
+    if (assistEnabled) {
+        drawAimReadout(b.camera);
+        drawFortressArrows(b.camera);
+    }
     drawWeaponBar();
     drawHudTexts();
     const ImageEntry& cursor = raznoe[POINTER_IMAGE];

@@ -48,7 +48,8 @@ void markDirectTarget(Battle& b) {
 }
 
 // The launch speed the charged power stands for, toward the cursor.
-void fireAtCursor(const Player& p, const Camera& camera) {
+void fireAtCursor(const Player& p, Battle& b) {
+    const Camera& camera = b.camera;
     const WeaponSpec& kindRow = weaponSpecs[kindOf(selectedWeapon)];
     const int divisor = static_cast<int>(100.0 / kindRow.maxSpeed);
     const int speed = shotPower / divisor;
@@ -60,6 +61,7 @@ void fireAtCursor(const Player& p, const Camera& camera) {
     const auto vx = static_cast<float>(std::cos(angle) * speed);
     const auto vy = static_cast<float>(std::sin(angle) * speed);
     shotPower = 0;
+    b.aids.keepAim(selectedWeapon, static_cast<int>(dx), static_cast<int>(dy));
     launchShot(vx, vy);
 }
 
@@ -78,6 +80,7 @@ void handOver(Battle& b) {
     selectedWeapon = weapon::MISSILE;
     b.search.resetComputerSearch();
     if (players[currentPlayer].isComputer == 1) b.search.chooseComputerWeapon();
+    b.aids.restoreTurn(b.camera);
 }
 
 }  // namespace
@@ -92,7 +95,7 @@ void humanTurnStep(Battle& battle) {
         if (shotPower < maxShotPower) ++shotPower;
         if (shotPower >= maxShotPower) takeButton();  // a full charge fires by itself
     }
-    if (!buttonHeld() && shotPower > 0) fireAtCursor(p, battle.camera);
+    if (!buttonHeld() && shotPower > 0) fireAtCursor(p, battle);
 }
 
 void launchShot(float vx, float vy) {

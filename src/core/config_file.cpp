@@ -96,7 +96,16 @@ constexpr Key KEYS[] = {
          s.computerSkill = parseSkills(v);
          return s.computerSkill.has_value();
      }},
+    {"assist", "on or off", "off",
+     "Aiming aids: angle and power, last shots' traces, arrows to fortresses, damage bars, kept aim.",
+     [](PlayerSettings& s, std::string_view v) {
+         s.assist = parseYesNo(v);
+         return s.assist.has_value();
+     }},
 };
+
+// The keys a recording carries as "# key: value" lines besides "# game.ini:".
+constexpr std::string_view RECORDED_KEYS[] = {"turn-time", "computer-skill", "assist"};
 
 std::string_view trimmed(std::string_view text) {
     const auto space = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
@@ -126,6 +135,7 @@ PlayerSettings layered(const PlayerSettings& over, const PlayerSettings& under) 
     if (over.volume) s.volume = over.volume;
     if (over.turnTime) s.turnTime = over.turnTime;
     if (over.computerSkill) s.computerSkill = over.computerSkill;
+    if (over.assist) s.assist = over.assist;
     return s;
 }
 
@@ -138,6 +148,7 @@ ResolvedSettings resolve(const PlayerSettings& s) {
     r.volume = s.volume.value_or(r.volume);
     if (s.turnTime) r.turnTicks = *s.turnTime * TICKS_PER_SECOND;
     r.computerSkills = s.computerSkill.value_or(r.computerSkills);
+    r.assist = s.assist.value_or(r.assist);
     return r;
 }
 
@@ -249,8 +260,7 @@ std::string defaultSettingsText() {
 
 RecordedSettings parseRecordedSettings(std::string_view script, std::vector<std::string>& problems) {
     RecordedSettings recorded;
-    constexpr std::string_view GAME_INI = "# game.ini:", TURN_TIME = "# turn-time:",
-                               SKILL = "# computer-skill:";
+    constexpr std::string_view GAME_INI = "# game.ini:";
     while (!script.empty()) {
         const std::size_t end = std::min(script.find('\n'), script.size());
         const std::string_view line = trimmed(script.substr(0, end));
@@ -273,14 +283,14 @@ RecordedSettings parseRecordedSettings(std::string_view script, std::vector<std:
                 recorded.gameIni = bytes;
             else
                 problems.push_back("the recorded game.ini line '" + shown(line) + "' needs four bytes in hex");
-        } else if (line.starts_with(TURN_TIME)) {
-            std::string why;
-            if (!setSetting(recorded.settings, "turn-time", trimmed(line.substr(TURN_TIME.size())), why))
-                problems.push_back("the recorded turn-time takes " + why);
-        } else if (line.starts_with(SKILL)) {
-            std::string why;
-            if (!setSetting(recorded.settings, "computer-skill", trimmed(line.substr(SKILL.size())), why))
-                problems.push_back("the recorded computer-skill takes " + why);
+        } else {
+            for (const std::string_view key : RECORDED_KEYS) {
+                const std::string prefix = "# " + std::string(key) + ":";
+                if (!line.starts_with(prefix)) continue;
+                std::string why;
+                if (!setSetting(recorded.settings, key, trimmed(line.substr(prefix.size())), why))
+                    problems.push_back("the recorded " + std::string(key) + " takes " + why);
+            }
         }
     }
     return recorded;
@@ -296,7 +306,7 @@ std::string computerSkillText(const ComputerSkills& skills) {
 }
 
 std::string recordedSettingsLines(const std::optional<std::vector<std::uint8_t>>& gameIni, int turnTicks,
-                                  const ComputerSkills& skills) {
+                                  const ComputerSkills& skills, bool assist) {
     std::string lines;
     if (gameIni) {
         lines += "# game.ini:";
@@ -309,5 +319,6 @@ std::string recordedSettingsLines(const std::optional<std::vector<std::uint8_t>>
     }
     lines += "# turn-time: " + std::to_string(turnTicks / TICKS_PER_SECOND) + "\n";
     lines += "# computer-skill: " + computerSkillText(skills) + "\n";
+    lines += std::string("# assist: ") + (assist ? "on" : "off") + "\n";
     return lines;
 }

@@ -35,6 +35,7 @@ struct PlayerSettings {
     std::optional<int> volume{};       // 0..100 percent of the designed loudness
     std::optional<int> turnTime{};     // seconds
     std::optional<ComputerSkills> computerSkill{};  // by player slot
+    std::optional<bool> assist{};      // the aiming aids
     bool operator==(const PlayerSettings&) const = default;
 };
 
@@ -47,6 +48,7 @@ struct ResolvedSettings {
     int volume = 100;
     int turnTicks = DESIGNED_TURN_SECONDS * TICKS_PER_SECOND;
     ComputerSkills computerSkills = DESIGNED_SKILLS;
+    bool assist = false;
     bool operator==(const ResolvedSettings&) const = default;
 };
 
@@ -78,8 +80,8 @@ std::string defaultSettingsText();
 // the list up to the last slot that differs from the one after it ("easy,hard").
 std::string computerSkillText(const ComputerSkills& skills);
 
-// The first lines of a recorded script: "# game.ini: 01 01 00 01", "# turn-time: 25" and
-// "# computer-skill: normal".
+// The first lines of a recorded script: "# game.ini: 01 01 00 01", "# turn-time: 25",
+// "# computer-skill: normal" and "# assist: off".
 struct RecordedSettings {
     std::optional<std::vector<std::uint8_t>> gameIni;
     PlayerSettings settings;
@@ -87,4 +89,4 @@ struct RecordedSettings {
 RecordedSettings parseRecordedSettings(std::string_view script, std::vector<std::string>& problems);
 // The lines a recording starts with, in the form parseRecordedSettings reads.
 std::string recordedSettingsLines(const std::optional<std::vector<std::uint8_t>>& gameIni, int turnTicks,
-                                  const ComputerSkills& skills);
+                                  const ComputerSkills& skills, bool assist);

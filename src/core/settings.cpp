@@ -21,6 +21,7 @@ std::optional<std::vector<std::uint8_t>> gameIniReplacement;
 std::int32_t turnTicks = DESIGNED_TURN_SECONDS * TICKS_PER_SECOND;
 std::int32_t volumePercent = 100;
 ComputerSkills computerSkills = DESIGNED_SKILLS;
+bool assistEnabled = false;
 
 ComputerSkill skillOf(int player) {
     return player >= 0 && player < SKILL_SLOTS ? computerSkills[static_cast<std::size_t>(player)]

@@ -45,6 +45,7 @@ extern std::optional<std::vector<std::uint8_t>> gameIniReplacement;
 extern std::int32_t turnTicks;    // the time of a turn, in ticks; designed: 500
 extern std::int32_t volumePercent;  // 0..100 of the designed loudness
 extern ComputerSkills computerSkills;  // by player slot; designed: all Normal
+extern bool assistEnabled;  // the aiming aids; designed: off
 // The skill of the computer in player slot `player` (Normal outside the slots).
 ComputerSkill skillOf(int player);
 

@@ -74,6 +74,7 @@ void waitForFirstInput() {
 void newGame(Battle& battle) {
     takeKey();
     newGameReset();
+    battle.aids.forgetAims();
     if (playerSetup() == 1) {
         runBattle(battle);
         takeKey();

@@ -143,7 +143,11 @@ void drawShopScreen(const ShopState& shop) {
     }
 
     const int choice = shop.shopChoice;
-    if (canAfford(p, choice)) DrawImage(backBuffer, image(animCounters.crateFrame), l.buyX(), l.buyY());
+    if (canAfford(p, choice))
+        DrawImage(backBuffer, image(animCounters.crateFrame), l.buyX(), l.buyY());
+    else if (assistEnabled)
+        shadowedText(l.w / 2, l.buyY() + image(animCounters.crateFrame).height / 2 - l.f / 2, "NOT ENOUGH MONEY",
+                     0x00000F, 0x4040FF, true);
     shadowedText(l.w / 2, l.buyY() - static_cast<int>(l.f * 1.5),
                  format("%s: %i$", weaponNames[static_cast<std::size_t>(choice)].c_str(),
                         WEAPON_PRICES[static_cast<std::size_t>(choice)]),

@@ -44,6 +44,8 @@ TEST(CommandLineParsing, ArgumentsToWhatTheyAskFor) {
           .turnTime = 40}},
         {{"--computer-skill", "normal,easy"}, "run",
          {.computerSkill = ComputerSkills{NORMAL, EASY, EASY, EASY, EASY}}},
+        {{"--assist"}, "run", {.assist = true}},
+        {{"--assist", "--no-assist"}, "run", {.assist = false}},
         {{"--record", "r.txt"}, "run record=r.txt", {}},
         {{"--headless", "--max-frames", "0"}, "run headless frames=0", {}},
         {{"--print-config", "--bogus"}, "print-config", {}},

@@ -35,6 +35,8 @@ TEST(SettingsFileText, GoodLinesCommentsAndBlankLines) {
         {"computer-skill = easy,hard", {.computerSkill = ComputerSkills{EASY, HARD, HARD, HARD, HARD}}},
         {"computer-skill = hard,normal,easy,easy,hard",
          {.computerSkill = ComputerSkills{HARD, NORMAL, EASY, EASY, HARD}}},
+        {"assist = on", {.assist = true}},
+        {"assist = off", {.assist = false}},
     };
     for (const auto& [text, expected] : cases) {
         std::vector<std::string> problems;
@@ -124,16 +126,19 @@ TEST(SettingsFileRead, DefaultPathFollowsXdgConfigHome) {
 TEST(RecordedSettings, LinesReadBackAndBadOnesAreNamed) {
     const std::vector<std::uint8_t> ini{0x01, 0x00, 0xAB, 0x01};
     const ComputerSkills skills{EASY, HARD, NORMAL, NORMAL, NORMAL};
-    const std::string lines = recordedSettingsLines(ini, 140, skills);
-    EXPECT_EQ(lines, "# game.ini: 01 00 AB 01\n# turn-time: 7\n# computer-skill: easy,hard,normal\n");
-    EXPECT_EQ(recordedSettingsLines(std::nullopt, 500, DESIGNED_SKILLS), "# turn-time: 25\n# computer-skill: normal\n");
+    const std::string lines = recordedSettingsLines(ini, 140, skills, true);
+    EXPECT_EQ(lines, "# game.ini: 01 00 AB 01\n# turn-time: 7\n# computer-skill: easy,hard,normal\n# assist: on\n");
+    EXPECT_EQ(recordedSettingsLines(std::nullopt, 500, DESIGNED_SKILLS, false),
+              "# turn-time: 25\n# computer-skill: normal\n# assist: off\n");
     std::vector<std::string> problems;
     const RecordedSettings back = parseRecordedSettings(lines + "# comment\n10 key A\n# turn-time: 9\n", problems);
     EXPECT_EQ(back.gameIni, ini);
     EXPECT_EQ(back.settings.turnTime, 7) << "only the lines before the first event count";
     EXPECT_EQ(back.settings.computerSkill, skills);
-    parseRecordedSettings("# game.ini: 01 01 00\n# turn-time: 0\n# computer-skill: best\n", problems);
-    ASSERT_EQ(problems.size(), 3u);
+    EXPECT_EQ(back.settings.assist, true);
+    parseRecordedSettings("# game.ini: 01 01 00\n# turn-time: 0\n# computer-skill: best\n# assist: maybe\n", problems);
+    ASSERT_EQ(problems.size(), 4u);
+    EXPECT_EQ(problems[3], "the recorded assist takes on or off, not 'maybe'");
     EXPECT_EQ(problems[0], "the recorded game.ini line '# game.ini: 01 01 00' needs four bytes in hex");
     EXPECT_EQ(problems[1], "the recorded turn-time takes a number of seconds 1..3600, not '0'");
     EXPECT_TRUE(problems[2].starts_with("the recorded computer-skill takes easy, normal or hard")) << problems[2];
