@@ -61,11 +61,11 @@ TEST_F(GameBinary, BadHugeBinaryOrMissingSettingsFilesGiveAMessageAndARunningGam
     }
     const std::string text = run("--print-config").out;  // every key, commented out
     EXPECT_EQ(text, defaultSettingsText());
-    for (const char* key : {"full-screen", "screen-mode", "pixel-format", "weather", "volume", "turn-time", "computer-skill"})
+    for (const char* key : {"full-screen", "screen-mode", "pixel-format", "weather", "volume", "turn-time", "computer-skill", "assist"})
         EXPECT_TRUE(has(text, std::string("\n# ") + key + " = ")) << key;
 }
 
-TEST_F(GameBinary, NormalSkillIsTheDesignedComputerAndARecordedSkillReplays) {
+TEST_F(GameBinary, NormalSkillIsTheDesignedComputerAndARecordedSkillOrAidsReplay) {
     const auto game = [&](const std::string& header, const std::string& options) {  // two computers at 640 x 480
         write("cpu.txt", "# game.ini: 01 01 00 01\n" + header + "30 key SPACE\n60 key SPACE\n110 click 320 300\n"
                          "130 click 500 440\n160 click 320 300\n290 click 200 440\n");
@@ -81,4 +81,8 @@ TEST_F(GameBinary, NormalSkillIsTheDesignedComputerAndARecordedSkillReplays) {
     EXPECT_NE(hard, designed) << "the skill reaches the game";
     EXPECT_EQ(game("# computer-skill: hard\n", ""), hard);
     EXPECT_EQ(game("# computer-skill: hard\n", "--computer-skill normal"), designed);
+    const std::string aided = game("", "--assist");  // damage bars and arrows show for computers too
+    EXPECT_NE(aided, designed);
+    EXPECT_EQ(game("# assist: on\n", ""), aided);
+    EXPECT_EQ(game("# assist: on\n", "--no-assist"), designed);
 }
