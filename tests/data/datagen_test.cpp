@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "soundreview/measure.h"
 #include "soundreview/sound_checks.h"
 #include "soundreview/sound_kinds.h"
+#include "soundreview/spectrum.h"
 
 using namespace datagen;
 using namespace soundreview;
@@ -109,6 +111,50 @@ TEST(Sounds, EveryIdKeepsEveryRuleAndItsKindsLoudnessWindow) {
         EXPECT_TRUE(m.loudness >= w.low && m.loudness <= w.high) << "id " << s.id << ": " << m.loudness << " LUFS";
         EXPECT_EQ(s.loop == 1, s.id == 23 || s.id == 24) << "id " << s.id;  // rain and snow wind loop
     }
+}
+
+Samples decoded(int id) { return decode(*std::ranges::find(data().sounds, id, &BankSound::id)); }
+
+// RMS level in dB of consecutive windows of `ms` milliseconds.
+std::vector<double> envelopeDb(const Samples& s, int ms) {
+    const std::size_t w = 44100u * ms / 1000;
+    std::vector<double> out;
+    for (std::size_t at = 0; at + w <= s.size(); at += w) {
+        double sum = 0;
+        for (std::size_t i = at; i < at + w; ++i) sum += s[i] * s[i];
+        out.push_back(10 * std::log10(sum / w + 1e-12));
+    }
+    return out;
+}
+
+// Rain on a roof: bright patter with a soft rumble under it, single drops standing out of it.
+// Thunder: at least four rolls (3 dB rises) after the crack, darker at its end than at its start.
+TEST(Sounds, RainPattersAndThunderRolls) {
+    const Samples rain = decoded(23), thunder = decoded(25);
+    const double centroid = spectralCentroid(rain, 44100);
+    EXPECT_TRUE(centroid > 1500 && centroid < 3500) << centroid;
+    double low = 0, all = 0;
+    for (long at = 0; at < static_cast<long>(rain.size()); at += FFT_SIZE) {
+        const std::vector<double> p = framePower(rain, at);
+        for (std::size_t k = 1; k < p.size(); ++k) (k * 44100.0 / FFT_SIZE < 200 ? low : all) += p[k];
+    }
+    EXPECT_TRUE(low / all > 0.002 && low / all < 0.2) << low / all;
+    std::vector<double> env = envelopeDb(rain, 5), sorted = env;
+    std::nth_element(sorted.begin(), sorted.begin() + sorted.size() / 2, sorted.end());
+    const double median = sorted[sorted.size() / 2];
+    int drops = 0;
+    for (std::size_t i = 1; i < env.size(); ++i) drops += env[i] > median + 6 && env[i - 1] <= median + 6;
+    EXPECT_TRUE(drops >= 8 && drops <= 120) << drops;
+
+    env = envelopeDb(thunder, 100);
+    int rolls = 0;
+    for (std::size_t i = 2, dip = 1; i < env.size(); ++i) {
+        if (env[i] < env[dip]) dip = i;
+        if (env[i] > env[dip] + 3) ++rolls, dip = i;
+    }
+    EXPECT_GE(rolls, 4);
+    const Samples head(thunder.begin(), thunder.begin() + 44100), tail(thunder.begin() + 2 * 44100, thunder.end());
+    EXPECT_GT(spectralCentroid(head, 44100), 1.5 * spectralCentroid(tail, 44100));
 }
 
 }  // namespace
