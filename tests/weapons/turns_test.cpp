@@ -35,7 +35,7 @@ TEST_F(Turns, LaunchSpeedIsThePowerOverTheWeaponsDivisor) {
         EXPECT_FLOAT_EQ(shot.vx, speed) << "weapon " << weapon << " at " << power;
         EXPECT_FLOAT_EQ(shot.vy, 0.0f);
         EXPECT_EQ(players[0].ammo[weapon], weapon ? 4 : UNLIMITED_AMMO);
-        EXPECT_EQ(Ints({shotPower, battleState.shotFired}), Ints({0, 1}));
+        EXPECT_EQ(Ints({shotPower, battleState.shotFired, shot.graceTicks}), Ints({0, 1, 10}));  // 10 ticks spare its fortress
     }
 }
 
