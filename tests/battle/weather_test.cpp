@@ -123,6 +123,10 @@ TEST_F(WeatherTest, CloudsEnterBelow3In1000FromTheWindsSide) {
     EXPECT_EQ(weather.clouds[0].active, 1);
     step();
     EXPECT_EQ(weather.clouds[0].active, 0);
+    fresh(0, 1, 0);  // a weather without clouds brings none, whatever the draw
+    seedWhere([] { return randScaled(1000) == 0; });
+    step();
+    EXPECT_EQ(weather.clouds[0].active, 0);
 }
 
 TEST_F(WeatherTest, ThunderLightsFourFramesDarkOneLightsFourMore) {
