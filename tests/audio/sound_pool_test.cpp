@@ -101,6 +101,7 @@ TEST_F(SoundPool, ThePlayPatternTakesTheNextChannelAtTheVolumeSetting) {
         EXPECT_EQ(platform::mixerVolume(device.volumes.back()), mixer) << percent << "%";
     }
     EXPECT_EQ(soundVolumeForPercent(100), 10000);
+    EXPECT_EQ(soundVolumeForPercent(10), 8000);  // a tenth is 20 dB down, in hundredths of a decibel
     EXPECT_EQ(soundVolumeForPercent(0), 0);
     EXPECT_TRUE(platform.errorBoxes.empty());
 }

@@ -45,8 +45,8 @@ struct World : ::testing::Test {
     void SetUp() override {
         pixelFormat = 1;
         for (int k = 0; k < SCENERY_COUNT; ++k) {
-            make(r[142 + k], 100, 100, static_cast<std::uint16_t>(0x4A50 + k));
-            make(r[87 + k], 38, 38, static_cast<std::uint16_t>(0x2D60 + k));
+            make(r[FIRST_GROUND_TEXTURE + k], 100, 100, static_cast<std::uint16_t>(0x4A50 + k));
+            make(r[FIRST_GROUND_STRIP + k], 38, 38, static_cast<std::uint16_t>(0x2D60 + k));
         }
         for (int k = 0; k < 24; ++k) make(f[k], TILE_WIDTH, TILE_HEIGHT, 0);
         raznoe = r.data();
@@ -145,6 +145,9 @@ TEST_F(World, BuildTexturesCutsOutlinesAndTiles) {
         EXPECT_TRUE(tile(6 * 3 + 2).row(700 - 576)[700 - 512] == texture && tile(23).row(191)[255] == texture);
         EXPECT_EQ(tile(0).row(100)[100], 0);
     }
+    make(r[FIRST_GROUND_TEXTURE], 3, 1, 0x1111);  // a texture one pixel high still covers the ground
+    buildLandscape({0.0f, -6.4f, 0.0f, 0.0f, 0.0f, 0.0f, 0}, 0);
+    EXPECT_EQ(at(terrain, 700, 700), 0x1111);
 }
 
 struct Items : World {
