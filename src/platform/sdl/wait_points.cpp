@@ -74,6 +74,7 @@ void SdlPlatform::movePointer(Point position) {
     cursor_ = clampToClip(position, clip_);
     cursorDelivered_ = true;
     gameMove_ = cursor_;
+    padPointer_.forget();
     input_.warpPointer(cursor_);
     wakeWindow();
 }
