@@ -188,14 +188,17 @@ TEST_F(PadWindow, AWholeSessionWithAPadPluggedOutAndInMidTurnReplaysWithoutIt) {
     EXPECT_EQ(status, 0);
     EXPECT_TRUE(attached && battleStarted && reattached);
     const std::string session = readFile(dir / "session.txt");
+    std::string buttons;  // the session without its pointer moves
+    for (std::size_t at = 0, end; (end = session.find('\n', at)) != std::string::npos; at = end + 1)
+        if (session.find(" move ", at) > end) buttons += session.substr(at, end + 1 - at);
     for (const char* line : {" key RETURN\n", " press left\n", " release left\n", " key ESCAPE\n", " key Y\n"})
-        EXPECT_TRUE(e2e::has(session, line)) << line << " in\n" << session.substr(0, 2000);
-    EXPECT_FALSE(e2e::has(session, " quit\n")) << "the pad left the game by its menu";
+        EXPECT_TRUE(e2e::has(buttons, line)) << line << " in\n" << buttons;
+    EXPECT_FALSE(e2e::has(buttons, " quit\n")) << "the pad left the game by its menu\n" << buttons;
 
     const e2e::Result replay = play("session.txt");
     EXPECT_EQ(replay.status, 0) << replay.err;
     EXPECT_EQ(e2e::setups(replay.out), 1) << replay.out;
-    EXPECT_GE(e2e::sound(replay.out, MISSILE_FLIGHT_SOUND), 1) << "the shot flew\n" << replay.out;
+    EXPECT_GE(e2e::sound(replay.out, MISSILE_FLIGHT_SOUND), 1) << "the shot flew\n" << replay.out << buttons;
 }
 
 }  // namespace
