@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <regex>
 #include <thread>
 
 #include "app/game_thread.h"
@@ -159,6 +160,9 @@ TEST_F(PadWindow, AWholeSessionWithAPadPluggedOutAndInMidTurnReplaysWithoutIt) {
         std::this_thread::sleep_for(300ms);
         reattached = pad.attach();
         if (reattached) {
+            pad.axis(SDL_CONTROLLER_AXIS_RIGHTY, -32768);  // a look at the sky, and back
+            std::this_thread::sleep_for(300ms);
+            pad.axis(SDL_CONTROLLER_AXIS_RIGHTY, 0);
             pad.axis(SDL_CONTROLLER_AXIS_LEFTY, -12000);
             std::this_thread::sleep_for(200ms);
             pad.axis(SDL_CONTROLLER_AXIS_LEFTY, 0);
@@ -208,6 +212,7 @@ TEST_F(PadWindow, AWholeSessionWithAPadPluggedOutAndInMidTurnReplaysWithoutIt) {
         if (session.find(" move ", at) > end) buttons += session.substr(at, end + 1 - at);
     for (const char* line : {" key RETURN\n", " press left\n", " release left\n", " key ESCAPE\n", " key Y\n"})
         EXPECT_TRUE(e2e::has(buttons, line)) << line << " in\n" << buttons;
+    EXPECT_TRUE(std::regex_search(session, std::regex("\n\\d+ move 145 5\n"))) << "the right stick looked up";
     EXPECT_FALSE(e2e::has(buttons, " quit\n")) << "the pad left the game by its menu\n" << buttons;
 
     const e2e::Result replay = play("session.txt");
