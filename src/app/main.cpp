@@ -67,6 +67,9 @@ void chooseSettings(const CommandLine& line, platform::BackendOptions& options) 
     volumePercent = chosen.volume;
     computerSkills = chosen.computerSkills;
     assistEnabled = chosen.assist;
+    options.pads = chosen.pads;
+    options.padDeadZone = chosen.padDeadZone;
+    options.padSpeed = chosen.padSpeed;
 }
 
 }  // namespace

@@ -56,6 +56,10 @@ void CMainFrame::onMouseButton(platform::MouseButton button, bool pressed) {
         pressed ? OnRButtonDown() : OnRButtonUp();
 }
 
+int CMainFrame::weaponStepKey(int direction) { return ::weaponStepKey(direction); }
+
+bool CMainFrame::yesNoAsked() { return ::yesNoAsked; }
+
 void OnTimer() { waitAnimationTimer(); }
 
 void openDisplay() {

@@ -17,6 +17,8 @@ public:
 
     void onKeyDown(int virtualKey) override;
     void onMouseButton(platform::MouseButton button, bool pressed) override;
+    int weaponStepKey(int direction) override;
+    bool yesNoAsked() override;
 
 private:
     bool gameInit();

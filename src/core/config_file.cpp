@@ -102,6 +102,25 @@ constexpr Key KEYS[] = {
          s.assist = parseYesNo(v);
          return s.assist.has_value();
      }},
+    {"pads", "on or off", "on", "Gamepads: on, any number plugged in or out while playing; off: ignored.",
+     [](PlayerSettings& s, std::string_view v) {
+         s.pads = parseYesNo(v);
+         return s.pads.has_value();
+     }},
+    {"pad-dead-zone", "a number 0..90", "15", "Percent of a stick's travel that does not move the pointer.",
+     [](PlayerSettings& s, std::string_view v) {
+         int n = 0;
+         if (!parseNumber(v, 0, 90, n)) return false;
+         s.padDeadZone = n;
+         return true;
+     }},
+    {"pad-speed", "a number 10..400", "100", "The pad pointer's top speed in percent (100: 12 pixels a frame).",
+     [](PlayerSettings& s, std::string_view v) {
+         int n = 0;
+         if (!parseNumber(v, 10, 400, n)) return false;
+         s.padSpeed = n;
+         return true;
+     }},
 };
 
 // The keys a recording carries as "# key: value" lines besides "# game.ini:".
@@ -136,6 +155,9 @@ PlayerSettings layered(const PlayerSettings& over, const PlayerSettings& under) 
     if (over.turnTime) s.turnTime = over.turnTime;
     if (over.computerSkill) s.computerSkill = over.computerSkill;
     if (over.assist) s.assist = over.assist;
+    if (over.pads) s.pads = over.pads;
+    if (over.padDeadZone) s.padDeadZone = over.padDeadZone;
+    if (over.padSpeed) s.padSpeed = over.padSpeed;
     return s;
 }
 
@@ -149,6 +171,9 @@ ResolvedSettings resolve(const PlayerSettings& s) {
     if (s.turnTime) r.turnTicks = *s.turnTime * TICKS_PER_SECOND;
     r.computerSkills = s.computerSkill.value_or(r.computerSkills);
     r.assist = s.assist.value_or(r.assist);
+    r.pads = s.pads.value_or(r.pads);
+    r.padDeadZone = s.padDeadZone.value_or(r.padDeadZone);
+    r.padSpeed = s.padSpeed.value_or(r.padSpeed);
     return r;
 }
 

@@ -36,6 +36,9 @@ struct PlayerSettings {
     std::optional<int> turnTime{};     // seconds
     std::optional<ComputerSkills> computerSkill{};  // by player slot
     std::optional<bool> assist{};      // the aiming aids
+    std::optional<bool> pads{};        // gamepads feed the game
+    std::optional<int> padDeadZone{};  // percent of a stick's travel
+    std::optional<int> padSpeed{};     // percent of the pad pointer's top speed
     bool operator==(const PlayerSettings&) const = default;
 };
 
@@ -49,6 +52,9 @@ struct ResolvedSettings {
     int turnTicks = DESIGNED_TURN_SECONDS * TICKS_PER_SECOND;
     ComputerSkills computerSkills = DESIGNED_SKILLS;
     bool assist = false;
+    bool pads = true;
+    int padDeadZone = 15;
+    int padSpeed = 100;
     bool operator==(const ResolvedSettings&) const = default;
 };
 

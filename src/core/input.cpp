@@ -1,10 +1,13 @@
 #include "core/input.h"
 
+#include <algorithm>
+
 #include "core/player.h"
 #include "core/settings.h"
 
 InputState inputState;
 platform::Point cursorPos;
+bool yesNoAsked = false;
 
 namespace {
 
@@ -62,14 +65,31 @@ platform::Point pointer() { return cursorPos; }
 
 void readCursor() { cursorPos = platform::get().cursorPosition(); }
 
-void chooseWeapon(int weapon) {
+namespace {
+
+bool choosable(int weapon) {
     // A player index outside the table (never set so by the battle) refuses rather than reads past it.
     const bool known = currentPlayer < MAX_PLAYERS && weapon >= 0 && weapon < WEAPON_COUNT;
     const Player& p = players[known ? currentPlayer : 0];
-    const bool accepted = known && p.ammo[weapon] != 0 && p.isComputer == 0 && shotPower == 0 &&
-                          (!WEAPONS[static_cast<std::size_t>(weapon)].raisesShield || p.shieldHits == 0);
-    if (accepted) selectedWeapon = static_cast<std::int16_t>(weapon);
+    return known && p.ammo[weapon] != 0 && p.isComputer == 0 && shotPower == 0 &&
+           (!WEAPONS[static_cast<std::size_t>(weapon)].raisesShield || p.shieldHits == 0);
+}
+
+}  // namespace
+
+void chooseWeapon(int weapon) {
+    if (choosable(weapon)) selectedWeapon = static_cast<std::int16_t>(weapon);
     directTargetSet = 0;
+}
+
+std::int32_t weaponStepKey(int direction) {
+    const int keyed = std::min<int>(WEAPON_COUNT, sizeof DIGIT_KEYS - 1);
+    const int from = std::clamp<int>(selectedWeapon, 0, keyed - 1);
+    for (int step = 1; step < keyed; ++step) {
+        const int weapon = ((from + direction * step) % keyed + keyed) % keyed;
+        if (choosable(weapon)) return DIGIT_KEYS[weapon];
+    }
+    return 0;
 }
 
 void OnKeyDown(std::int32_t virtualKey) {

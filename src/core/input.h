@@ -58,6 +58,12 @@ void readCursor();
 // Choose weapon n (0..9) for the human on turn: refused while power charges, for a computer
 // player, without ammunition, or a shield while one stands; any choice clears the direct target.
 void chooseWeapon(int weapon);
+// The digit key that chooses, by chooseWeapon's rule, the next (direction 1) or previous (-1)
+// weapon after the chosen one, going round; 0 when no other weapon can be chosen. A gamepad's
+// shoulders press it.
+std::int32_t weaponStepKey(int direction);
+// True while "are you sure" waits for its Yes or No: a gamepad answers it with its A and B.
+extern bool yesNoAsked;
 
 // The main window's handlers (the point a mouse message carries is not used). A digit key
 // chooses a weapon ('1'..'9' weapons 0..8, '0' weapon 9) besides waiting as a key press.

@@ -19,6 +19,9 @@ struct BackendOptions {
     // Window only.
     std::string recordFile;    // --record
     std::string recordHeader;  // the recorded settings, written first ("# game.ini: ..." lines)
+    bool pads = true;          // gamepads feed the game
+    int padDeadZone = 15;      // percent of a stick's travel
+    int padSpeed = 100;        // percent of the pointer's top speed
 };
 
 // Null with a message in *error when the backend cannot start (no display, a malformed script).

@@ -52,6 +52,16 @@ public:
     // 0x1B Escape, 0x20 Space, 0x08 Backspace, 0x0D Return, arrows 0x25..0x28, ...
     virtual void onKeyDown(int virtualKey) = 0;
     virtual void onMouseButton(MouseButton button, bool pressed) = 0;
+
+    // What a gamepad's buttons mean depends on what the game asks, so the window backend asks here
+    // when a pad button arrives; the pad then produces ordinary keys. The digit key that chooses the
+    // previous (direction -1) or next (+1) weapon the player on turn can choose, 0 when none:
+    virtual int weaponStepKey(int direction) {
+        (void)direction;
+        return 0;
+    }
+    // A yes/no question waits for its answer ("are you sure"):
+    virtual bool yesNoAsked() { return false; }
 };
 
 // How opening the display went; each failure has its own message in the display code.

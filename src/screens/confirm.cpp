@@ -36,12 +36,14 @@ int confirmQuit(int mode, Battle* battle) {
     playSoundEffect(CLICK_SOUND);
     static constexpr ScreenPiece FRAME[] = {ScreenPiece::Draw, ScreenPiece::Present, ScreenPiece::Restore,
                                             ScreenPiece::Step};
+    yesNoAsked = true;
     const bool yes = runScreen({FRAME, [mode, battle] { drawQuestion(mode, battle); },
                                 []() -> ScreenVerdict {
                                     if (keyWaiting(KeyAction::Yes)) return 1;
                                     if (keyWaiting(KeyAction::No)) return 0;
                                     return std::nullopt;
                                 }}) == 1;
+    yesNoAsked = false;
     playSoundEffect(CLICK_SOUND);
     takeKey();
     if (yes) return 1;

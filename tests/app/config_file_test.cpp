@@ -37,6 +37,8 @@ TEST(SettingsFileText, GoodLinesCommentsAndBlankLines) {
          {.computerSkill = ComputerSkills{HARD, NORMAL, EASY, EASY, HARD}}},
         {"assist = on", {.assist = true}},
         {"assist = off", {.assist = false}},
+        {"pads = off\npad-dead-zone = 0\npad-speed = 400", {.pads = false, .padDeadZone = 0, .padSpeed = 400}},
+        {"pads = on\npad-dead-zone = 90\npad-speed = 10", {.pads = true, .padDeadZone = 90, .padSpeed = 10}},
     };
     for (const auto& [text, expected] : cases) {
         std::vector<std::string> problems;
@@ -56,6 +58,9 @@ TEST(SettingsFileText, BadLinesNameFileLineAndKeyAndKeepTheDefault) {
         {"computer-skill = easy,", "computer-skill takes"},
         {"computer-skill = easy,easy,easy,easy,easy,easy", "computer-skill takes"},
         {"screen-mode = 256", "my.conf:1: screen-mode takes a number 0..255 or game.ini"},
+        {"pads = maybe", "my.conf:1: pads takes on or off"},
+        {"pad-dead-zone = 91", "pad-dead-zone takes a number 0..90"},
+        {"pad-speed = 9", "pad-speed takes a number 10..400"},
         {"pixel-format = 888", "pixel-format takes 555 or 565"},
         {"weather = maybe", "weather takes on, off or game.ini"},
         {"full-screen =", "full-screen takes yes or no, not ''"},
@@ -82,7 +87,7 @@ TEST(SettingsFileText, PrintedDefaultsAreAllCommentedOutAndUncommentedGiveTheDef
     const PlayerSettings parsed = parse(uncommented, problems);
     EXPECT_TRUE(problems.empty()) << problems.front();
     EXPECT_TRUE(parsed.fullScreen && parsed.screenMode && parsed.pixelFormat && parsed.weather && parsed.volume &&
-                parsed.turnTime && parsed.computerSkill)
+                parsed.turnTime && parsed.computerSkill && parsed.pads && parsed.padDeadZone && parsed.padSpeed)
         << uncommented;
     EXPECT_EQ(resolve(parsed), resolve({}));
     EXPECT_EQ(resolve({}).turnTicks, 500) << "the designed turn";

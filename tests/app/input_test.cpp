@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+
 #include "core/player.h"
 #include "core/settings.h"
 
@@ -35,5 +38,37 @@ TEST(DigitKeys, ChooseTheWeaponOfThePlayerOnTurnOnlyWhenItMayBeChosen) {
         EXPECT_EQ(inputState.lastKeyDown, c.key);
         EXPECT_EQ(selectedWeapon, c.weapon >= 0 ? c.weapon : 5);
         EXPECT_EQ(directTargetSet, c.weapon == -2 ? 1 : 0) << "a digit clears the target, chosen or not";
+    }
+}
+
+// A pad's shoulders press the digit key of the previous or next weapon the digit keys would choose.
+TEST(DigitKeys, StepToThePreviousAndNextWeaponThatMayBeChosen) {
+    const struct {
+        std::array<std::int16_t, 10> ammo;
+        std::int16_t selected;
+        std::int32_t previous, next;
+        std::int16_t shield = 0, computer = 0;
+        std::uint16_t power = 0;
+    } cases[] = {
+        {{1, 0, 0, 1, 0, 0, 0, 0, 0, 0}, 0, '4', '4'},
+        {{1, 1, 1, 1, 1, 1, 1, 1, 1, 1}, 0, '0', '2'},
+        {{1, 1, 1, 1, 1, 1, 1, 1, 1, 1}, 9, '9', '1'},  // round from GIMLET to MISSILE
+        {{UNLIMITED_AMMO, 0, 0, 0, 2, 0, 0, 0, 0, 0}, 4, '1', '1'},
+        {{1, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 0, 0, 0},  // nothing else has stock
+        {{1, 0, 0, 0, 0, 0, 3, 0, 0, 0}, 0, '7', '7'},
+        {{1, 0, 0, 0, 0, 0, 3, 0, 0, 0}, 0, 0, 0, 2},        // DEFENSE not while the shield stands
+        {{1, 1, 1, 1, 1, 1, 1, 1, 1, 1}, 3, 0, 0, 0, 1},     // a computer on turn
+        {{1, 1, 1, 1, 1, 1, 1, 1, 1, 1}, 3, 0, 0, 0, 0, 9},  // power charging
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "weapon " << c.selected << " ammo " << c.ammo[1] << c.ammo[4]);
+        for (Player& p : players) p = Player{};
+        currentPlayer = 2;
+        std::copy(c.ammo.begin(), c.ammo.end(), players[2].ammo);
+        players[2].shieldHits = c.shield, players[2].isComputer = c.computer;
+        shotPower = c.power, selectedWeapon = c.selected;
+        EXPECT_EQ(weaponStepKey(-1), c.previous);
+        EXPECT_EQ(weaponStepKey(1), c.next);
+        EXPECT_EQ(selectedWeapon, c.selected) << "asking chooses nothing";
     }
 }

@@ -40,6 +40,7 @@ void InputQueue::push(const InputEvent& event) {
 
 void InputQueue::movePointer(Point position) {
     std::lock_guard lock(mutex_);
+    if (warp_) return;  // where the game puts the pointer wins over a motion from before
     pointer_ = position;
 }
 
@@ -59,6 +60,23 @@ void InputQueue::take(std::vector<InputEvent>& events, Point& pointer) {
     events.swap(events_);
     events_.clear();
     pointer = pointer_;
+}
+
+void InputQueue::pushPad(PadPress press) {
+    std::lock_guard lock(mutex_);
+    padPresses_.push_back(press);
+}
+
+void InputQueue::setSticks(const PadSticks& sticks) {
+    std::lock_guard lock(mutex_);
+    sticks_ = sticks;
+}
+
+void InputQueue::takePad(std::vector<PadPress>& presses, PadSticks& sticks) {
+    std::lock_guard lock(mutex_);
+    presses.swap(padPresses_);
+    padPresses_.clear();
+    sticks = sticks_;
 }
 
 }  // namespace platform::sdl

@@ -15,9 +15,14 @@ SdlPlatform::SdlPlatform(const BackendOptions& options, std::uint32_t wakeEventT
       windowThread_(std::this_thread::get_id()),
       audio_(createSdlAudio()),
       font_(createTtfFont()),
-      link_([this] { wakeWindow(); }) {}
+      link_([this] { wakeWindow(); }) {
+    // The mapping database SDL ships, and SDL_GAMECONTROLLERCONFIG, come with the subsystem; the
+    // pads already plugged in arrive as "added" events like the ones plugged in later.
+    if (options_.pads && SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) options_.pads = false;
+}
 
 SdlPlatform::~SdlPlatform() {
+    closePads();
     window_.close();
     font_.reset();
     audio_.reset();

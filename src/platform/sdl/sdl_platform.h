@@ -9,6 +9,7 @@
 #include <exception>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -22,6 +23,7 @@
 #include "platform/sdl/event_translate.h"
 #include "platform/sdl/frame_pacer.h"
 #include "platform/sdl/input_queue.h"
+#include "platform/sdl/pad_map.h"
 #include "platform/sdl/sdl_window.h"
 #include "platform/sdl/wait_clock.h"
 #include "platform/sdl/window_link.h"
@@ -70,8 +72,11 @@ private:
     // Window thread (window_loop.cpp).
     void windowLoop();
     bool handleEvent(const SDL_Event& event);  // false when the window was closed
+    bool handlePadEvent(const SDL_Event& event);  // false when the event is no pad's
+    void closePads();
     void showGameFrame();
     void warpPointer();
+    void pointerMoved();
     void showMessage();
     void runTimer();
     int waitTimeoutMs() const;
@@ -85,6 +90,9 @@ private:
     [[noreturn]] void quit();
     void deliverInput(std::int64_t frame);
     void record(std::int64_t frame, const InputEvent& event);
+    // What the pads did since the last delivery, as recorded keys, buttons and pointer moves.
+    bool deliverPads(std::int64_t frame);
+    void padMovesPointer(std::int64_t frame, Point position);
 
     BackendOptions options_;
     std::uint32_t wakeEventType_;
@@ -106,6 +114,9 @@ private:
     std::function<void()> timerHandler_;
     int timerPeriodMs_ = 0;
     Clock::time_point nextTick_{};
+    std::map<SDL_JoystickID, SDL_GameController*> pads_;
+    std::optional<Point> warpedTo_;
+    Clock::time_point warpedAt_{};
 
     // Game thread (and the window thread before the game thread starts).
     InputHandler* handler_ = nullptr;
@@ -120,6 +131,9 @@ private:
     std::vector<InputEvent> arrived_;
     bool lossDelivered_ = false;  // what takeSurfaceLoss reports
     std::ofstream record_;
+    PadPointer padPointer_;
+    std::vector<PadPress> padPresses_;
+    std::int64_t padFrame_ = -1;  // the frame of the sticks' last delivery
 
     std::thread game_;
     std::atomic<bool> gameDone_{false};

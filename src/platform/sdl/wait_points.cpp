@@ -74,6 +74,7 @@ void SdlPlatform::movePointer(Point position) {
     cursor_ = clampToClip(position, clip_);
     cursorDelivered_ = true;
     gameMove_ = cursor_;
+    padPointer_.forget();
     input_.warpPointer(cursor_);
     wakeWindow();
 }
@@ -87,6 +88,7 @@ void SdlPlatform::deliverInput(std::int64_t frame) {
         cursor_ = pointer;
         cursorDelivered_ = true;
         record(frame, InputEvent::move(pointer));
+        padPointer_.forget();
     }
     // A surface loss reaches the game like input, and is recorded, so that a replay restores its
     // surfaces at the same point of the game.
@@ -100,7 +102,55 @@ void SdlPlatform::deliverInput(std::int64_t frame) {
         if (event.kind == InputEvent::Kind::Key) handler_->onKeyDown(event.virtualKey);
         if (event.kind == InputEvent::Kind::Button) handler_->onMouseButton(event.button, event.pressed);
     }
-    if (record_.is_open() && (!arrived_.empty() || lossDelivered_)) record_.flush();
+    const bool padInput = deliverPads(frame);
+    if (record_.is_open() && (!arrived_.empty() || lossDelivered_ || padInput)) record_.flush();
+}
+
+// After the keyboard and the mouse: the pads' buttons in order, then the sticks over the frames
+// since their last delivery. True when a pad produced input.
+bool SdlPlatform::deliverPads(std::int64_t frame) {
+    PadSticks sticks;
+    input_.takePad(padPresses_, sticks);
+    const bool produced = !padPresses_.empty();
+    for (const PadPress& press : padPresses_) {
+        PadContext context;
+        context.pointer = cursor_;
+        if (handler_) {
+            context.yesNoAsked = handler_->yesNoAsked();
+            context.previousWeaponKey = handler_->weaponStepKey(-1);
+            context.nextWeaponKey = handler_->weaponStepKey(1);
+        }
+        const std::optional<InputEvent> event = mapPadButton(press, context);
+        if (!event) continue;
+        if (event->kind == InputEvent::Kind::Move) {
+            padMovesPointer(frame, event->position);
+            continue;
+        }
+        record(frame, *event);
+        if (!handler_) continue;
+        if (event->kind == InputEvent::Kind::Key) handler_->onKeyDown(event->virtualKey);
+        if (event->kind == InputEvent::Kind::Button) handler_->onMouseButton(event->button, event->pressed);
+    }
+    // Motion by game frames, never by the clock: a frame's push moves the pointer the same however
+    // long the frame took.
+    const int frames = static_cast<int>(std::clamp<std::int64_t>(padFrame_ < 0 ? 1 : frame - padFrame_, 0, 30));
+    padFrame_ = frame;
+    if (frames == 0) return produced;
+    const PadSettings settings{options_.padDeadZone, options_.padSpeed};
+    const std::optional<Point> moved = padPointer_.step(sticks, frames, cursor_, clip_, settings);
+    if (!moved) return produced;
+    padMovesPointer(frame, *moved);
+    return true;
+}
+
+// Recorded as a move line: a replay puts the pointer there at the same frame.
+void SdlPlatform::padMovesPointer(std::int64_t frame, Point position) {
+    const Point clamped = clampToClip(position, clip_);
+    if (clamped.x == cursor_.x && clamped.y == cursor_.y) return;
+    cursor_ = clamped;
+    record(frame, InputEvent::move(cursor_));
+    input_.warpPointer(cursor_);
+    wakeWindow();
 }
 
 void SdlPlatform::record(std::int64_t frame, const InputEvent& event) {

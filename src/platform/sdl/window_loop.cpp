@@ -1,6 +1,7 @@
 // The window thread: the event loop, the 30 ms timer, and the frames and message boxes the game
 // thread asks for.
 #include <algorithm>
+#include <cstdlib>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -13,6 +14,7 @@ namespace platform::sdl {
 
 namespace {
 constexpr int IDLE_WAIT_MS = 100;  // only a fallback: the game thread wakes the loop when it needs it
+constexpr std::chrono::milliseconds WARP_SETTLE{100};
 }
 
 int SdlPlatform::run(std::function<void()> gameMain) {
@@ -57,11 +59,12 @@ void SdlPlatform::windowLoop() {
 }
 
 bool SdlPlatform::handleEvent(const SDL_Event& event) {
+    if (handlePadEvent(event)) return true;
     const WindowAction action = translateEvent(event);
     switch (action.kind) {
     case WindowAction::Kind::None: break;
     case WindowAction::Kind::Input: input_.push(action.input); break;
-    case WindowAction::Kind::PointerMoved: input_.movePointer(window_.pointerInGame()); break;
+    case WindowAction::Kind::PointerMoved: pointerMoved(); break;
     case WindowAction::Kind::ToggleFullscreen: window_.toggleFullscreen(); break;
     case WindowAction::Kind::Quit: return false;
     case WindowAction::Kind::ResetTexture: loseSurfaces(); break;
@@ -75,6 +78,75 @@ bool SdlPlatform::handleEvent(const SDL_Event& event) {
         break;
     }
     return true;
+}
+
+namespace {
+
+PadButton padButton(Uint8 button) {
+    switch (button) {
+        case SDL_CONTROLLER_BUTTON_A: return PadButton::A;
+        case SDL_CONTROLLER_BUTTON_B: return PadButton::B;
+        case SDL_CONTROLLER_BUTTON_X: return PadButton::X;
+        case SDL_CONTROLLER_BUTTON_Y: return PadButton::Y;
+        case SDL_CONTROLLER_BUTTON_BACK: return PadButton::Back;
+        case SDL_CONTROLLER_BUTTON_GUIDE: return PadButton::Guide;
+        case SDL_CONTROLLER_BUTTON_START: return PadButton::Start;
+        case SDL_CONTROLLER_BUTTON_LEFTSTICK: return PadButton::LeftStick;
+        case SDL_CONTROLLER_BUTTON_RIGHTSTICK: return PadButton::RightStick;
+        case SDL_CONTROLLER_BUTTON_LEFTSHOULDER: return PadButton::LeftShoulder;
+        case SDL_CONTROLLER_BUTTON_RIGHTSHOULDER: return PadButton::RightShoulder;
+        case SDL_CONTROLLER_BUTTON_DPAD_UP: return PadButton::Up;
+        case SDL_CONTROLLER_BUTTON_DPAD_DOWN: return PadButton::Down;
+        case SDL_CONTROLLER_BUTTON_DPAD_LEFT: return PadButton::Left;
+        case SDL_CONTROLLER_BUTTON_DPAD_RIGHT: return PadButton::Right;
+        default: return PadButton::Other;
+    }
+}
+
+// Of several pads, the one pushed furthest on an axis has it.
+int furthest(int a, int b) { return std::abs(b) > std::abs(a) ? b : a; }
+
+}  // namespace
+
+// Pads come and go at any time; every pad plugged in feeds the game.
+bool SdlPlatform::handlePadEvent(const SDL_Event& event) {
+    switch (event.type) {
+        case SDL_CONTROLLERDEVICEADDED:
+            if (SDL_GameController* pad = SDL_GameControllerOpen(event.cdevice.which)) {
+                const SDL_JoystickID id = SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(pad));
+                if (!pads_.emplace(id, pad).second) SDL_GameControllerClose(pad);  // opened once already
+            }
+            break;
+        case SDL_CONTROLLERDEVICEREMOVED:
+            if (const auto found = pads_.find(event.cdevice.which); found != pads_.end()) {
+                // A pad pulled out with A down lets go of the button it held.
+                if (SDL_GameControllerGetButton(found->second, SDL_CONTROLLER_BUTTON_A))
+                    input_.pushPad({PadButton::A, false});
+                SDL_GameControllerClose(found->second);
+                pads_.erase(found);
+            }
+            break;
+        case SDL_CONTROLLERBUTTONDOWN:
+        case SDL_CONTROLLERBUTTONUP:
+            input_.pushPad({padButton(event.cbutton.button), event.cbutton.state == SDL_PRESSED});
+            return true;
+        case SDL_CONTROLLERAXISMOTION: break;
+        default: return false;
+    }
+    PadSticks sticks;
+    for (const auto& [id, pad] : pads_) {
+        sticks.leftX = furthest(sticks.leftX, SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_LEFTX));
+        sticks.leftY = furthest(sticks.leftY, SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_LEFTY));
+        sticks.rightX = furthest(sticks.rightX, SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_RIGHTX));
+        sticks.rightY = furthest(sticks.rightY, SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_RIGHTY));
+    }
+    input_.setSticks(sticks);
+    return true;
+}
+
+void SdlPlatform::closePads() {
+    for (const auto& [id, pad] : pads_) SDL_GameControllerClose(pad);
+    pads_.clear();
 }
 
 // The game restores its pictures (RestoreLostSurfaces) once it sees the loss; the texture is
@@ -100,7 +172,23 @@ void SdlPlatform::showGameFrame() {
 }
 
 void SdlPlatform::warpPointer() {
-    if (const std::optional<Point> point = input_.takeWarp()) window_.warpPointer(*point);
+    if (const std::optional<Point> point = input_.takeWarp()) {
+        window_.warpPointer(*point);
+        warpedTo_ = point;
+        warpedAt_ = Clock::now();
+    }
+}
+
+// The window's own warps come back as motion, and late (a pad warps every frame it moves the
+// pointer): until the last warp has come back, an older position is not the player's.
+void SdlPlatform::pointerMoved() {
+    const Point at = window_.pointerInGame();
+    if (warpedTo_) {
+        const bool back = at.x == warpedTo_->x && at.y == warpedTo_->y;
+        if (!back && Clock::now() - warpedAt_ < WARP_SETTLE) return;
+        warpedTo_.reset();
+    }
+    input_.movePointer(at);
 }
 
 void SdlPlatform::showMessage() {
