@@ -161,7 +161,7 @@ TEST_F(PadWindow, AWholeSessionWithAPadPluggedOutAndInMidTurnReplaysWithoutIt) {
         reattached = pad.attach();
         if (reattached) {
             pad.axis(SDL_CONTROLLER_AXIS_RIGHTY, -32768);  // a look at the sky, and back
-            std::this_thread::sleep_for(300ms);
+            VirtualPad::until([&] { return pointerSeen().y == 5; }, 10s);
             pad.axis(SDL_CONTROLLER_AXIS_RIGHTY, 0);
             pad.axis(SDL_CONTROLLER_AXIS_LEFTY, -12000);
             std::this_thread::sleep_for(200ms);
