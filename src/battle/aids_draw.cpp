@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr int FORTRESS_WIDTH = 80;  // the intact fortress picture
-constexpr int FORTRESS_HEIGHT = 50;
 constexpr int BAR_WIDTH = 40;
 constexpr int BAR_RISE = 8;  // the damage bar's top above the fortress's
 constexpr int ARROW_LENGTH = 14;

@@ -19,8 +19,6 @@ namespace {
 using weapon::GIMLET;
 using weapon::MISSILE;
 
-constexpr int FORTRESS_WIDTH = 80;
-constexpr int FORTRESS_HEIGHT = 50;
 constexpr std::uint16_t TRIAL_DOT = 0xFFFF;
 constexpr std::int16_t FAST_SEARCH_SPEED = 7;
 

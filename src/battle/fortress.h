@@ -4,6 +4,9 @@
 
 #include "core/pictures.h"
 
+// The intact fortress picture's size: the computer's hit box and the aids' marks.
+constexpr int FORTRESS_WIDTH = 80;
+constexpr int FORTRESS_HEIGHT = 50;
 // Where shots leave a fortress and where the computer aims at one: this point of the picture.
 constexpr int LAUNCH_DX = 40;
 constexpr int LAUNCH_DY = 10;
