@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <numbers>
 
 #include "battle/aids.h"
 #include "battle/battle_state.h"
@@ -79,7 +80,7 @@ ArrowTip arrowTipToward(int targetX, int targetY) {
 
 int aimAngleDegrees(int dx, int dy) {
     if (dx == 0 && dy == 0) return 90;
-    return static_cast<int>(std::lround(std::atan2(static_cast<double>(-dy), dx) * 180.0 / 3.141592653589793));
+    return static_cast<int>(std::lround(std::atan2(static_cast<double>(-dy), dx) * 180.0 / std::numbers::pi));
 }
 
 void drawShotTraces(const Aids& aids, const Camera& camera) {
