@@ -89,6 +89,7 @@ private:
     void endWaitPoint();
     [[noreturn]] void quit();
     void deliverInput(std::int64_t frame);
+    void deliver(std::int64_t frame, const InputEvent& event);
     void record(std::int64_t frame, const InputEvent& event);
     // What the pads did since the last delivery, as recorded keys, buttons and pointer moves.
     bool deliverPads(std::int64_t frame);

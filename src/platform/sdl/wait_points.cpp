@@ -96,12 +96,7 @@ void SdlPlatform::deliverInput(std::int64_t frame) {
         lossDelivered_ = true;
         if (record_.is_open()) record_ << frame << " lose-surfaces\n";
     }
-    for (const InputEvent& event : arrived_) {
-        record(frame, event);
-        if (!handler_) continue;
-        if (event.kind == InputEvent::Kind::Key) handler_->onKeyDown(event.virtualKey);
-        if (event.kind == InputEvent::Kind::Button) handler_->onMouseButton(event.button, event.pressed);
-    }
+    for (const InputEvent& event : arrived_) deliver(frame, event);
     const bool padInput = deliverPads(frame);
     if (record_.is_open() && (!arrived_.empty() || lossDelivered_ || padInput)) record_.flush();
 }
@@ -126,10 +121,7 @@ bool SdlPlatform::deliverPads(std::int64_t frame) {
             padMovesPointer(frame, event->position);
             continue;
         }
-        record(frame, *event);
-        if (!handler_) continue;
-        if (event->kind == InputEvent::Kind::Key) handler_->onKeyDown(event->virtualKey);
-        if (event->kind == InputEvent::Kind::Button) handler_->onMouseButton(event->button, event->pressed);
+        deliver(frame, *event);
     }
     // Motion by game frames, never by the clock: a frame's push moves the pointer the same however
     // long the frame took.
@@ -151,6 +143,14 @@ void SdlPlatform::padMovesPointer(std::int64_t frame, Point position) {
     record(frame, InputEvent::move(cursor_));
     input_.warpPointer(cursor_);
     wakeWindow();
+}
+
+// A key or button: recorded, then handed to the game.
+void SdlPlatform::deliver(std::int64_t frame, const InputEvent& event) {
+    record(frame, event);
+    if (!handler_) return;
+    if (event.kind == InputEvent::Kind::Key) handler_->onKeyDown(event.virtualKey);
+    if (event.kind == InputEvent::Kind::Button) handler_->onMouseButton(event.button, event.pressed);
 }
 
 void SdlPlatform::record(std::int64_t frame, const InputEvent& event) {
