@@ -8,17 +8,11 @@
 #include "core/input.h"
 #include "core/settings.h"
 #include "weapons/projectile.h"
-#include "world/world.h"
 
 namespace {
 
 // The pointer stays out of the strips where it would scroll the battlefield.
 constexpr int POINTER_MARGIN = 8;
-
-// Where the camera comes to rest for its target on one axis.
-int restingScroll(int target, int screenSize, int worldSize) {
-    return std::clamp(target - screenSize / 2, 0, worldSize - screenSize);
-}
 
 }  // namespace
 
@@ -53,10 +47,9 @@ void Aids::restoreTurn(const Camera& camera) const {
     const KeptAim& k = kept[currentPlayer];
     if (p.isComputer != 0 || !k.set) return;
     chooseWeapon(k.weapon);  // refused without stock: the turn keeps the MISSILE
-    const int x = static_cast<int>(p.x) + LAUNCH_DX + k.dx -
-                  restingScroll(camera.cameraTargetX, screenWidth, WORLD_WIDTH);
-    const int y = static_cast<int>(p.y) + LAUNCH_DY + k.dy -
-                  restingScroll(camera.cameraTargetY, screenHeight, WORLD_HEIGHT);
+    const platform::Point scroll = camera.restingScroll();
+    const int x = static_cast<int>(p.x) + LAUNCH_DX + k.dx - scroll.x;
+    const int y = static_cast<int>(p.y) + LAUNCH_DY + k.dy - scroll.y;
     platform::get().movePointer({std::clamp(x, POINTER_MARGIN, screenWidth - 1 - POINTER_MARGIN),
                                  std::clamp(y, POINTER_MARGIN, screenHeight - 1 - POINTER_MARGIN)});
 }

@@ -1,5 +1,6 @@
 #include "battle/camera.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "battle/fortress.h"
@@ -45,6 +46,11 @@ void edgeAxis(std::int16_t& speed, int cursor, int screenSize) {
 void Camera::cameraToPlayer(const Player& p) {
     cameraTargetX = static_cast<std::int16_t>(static_cast<int>(p.x) + LAUNCH_DX);
     cameraTargetY = static_cast<std::int16_t>(static_cast<int>(p.y) + 20);
+}
+
+platform::Point Camera::restingScroll() const {
+    return {std::clamp(cameraTargetX - screenWidth / 2, 0, WORLD_WIDTH - screenWidth),
+            std::clamp(cameraTargetY - screenHeight / 2, 0, WORLD_HEIGHT - screenHeight)};
 }
 
 void Camera::cameraFollow() {

@@ -18,6 +18,8 @@ struct Camera {
     std::int16_t edgeSpeedY = 0;
 
     void cameraToPlayer(const Player& player);
+    // The scroll the glide comes to rest at for the present target.
+    platform::Point restingScroll() const;
     void cameraFollow();
     void edgeScroll(platform::Point pointer);
     void cameraOnProjectiles();
