@@ -80,13 +80,23 @@ bool parseFrame(std::string_view word, ScriptEvent& event) {
            event.period <= MAX_SCRIPT_FRAME;
 }
 
+bool parsePeer(std::string_view word, int& peer) { return parseNumber(word, peer) && peer >= 1 && peer <= MAX_PEER; }
+
 // Empty when the line is good.
-std::string parseLine(const std::vector<std::string_view>& words, ScriptEvent& event) {
+std::string parseLine(std::vector<std::string_view> words, ScriptEvent& event) {
     if (!parseFrame(words[0], event))
         return "bad frame '" + std::string(words[0]) + "' (a frame number, or START+PERIOD)";
+    if (words.size() >= 2 && words[1].starts_with('@')) {
+        if (!parsePeer(words[1].substr(1), event.peer))
+            return "bad peer '" + std::string(words[1]) + "' (@1..@" + std::to_string(MAX_PEER) + ")";
+        words.erase(words.begin() + 1);
+    }
     if (words.size() < 2) return "a command must follow the frame";
     const std::string_view command = words[1];
     const std::size_t args = words.size() - 2;
+    const bool input = command == "key" || command == "move" || command == "click" || command == "press" ||
+                       command == "release";
+    if (event.peer != 0 && !input) return "only input (key, move, click, press, release) comes from a peer";
     auto wantArgs = [&](std::size_t count, const char* form) -> std::string {
         return args == count ? std::string() : "'" + std::string(command) + "' takes " + form;
     };
@@ -117,6 +127,16 @@ std::string parseLine(const std::vector<std::string_view>& words, ScriptEvent& e
                      : command == "quit" ? ScriptEvent::Kind::Quit
                                          : ScriptEvent::Kind::LoseSurfaces;
         if (auto e = wantArgs(0, "no arguments"); !e.empty()) return e;
+    } else if (command == "join") {
+        event.kind = ScriptEvent::Kind::Join;
+        if (auto e = wantArgs(2, "a peer number and a name"); !e.empty()) return e;
+        if (!parsePeer(words[2], event.peer)) return "bad peer '" + std::string(words[2]) + "'";
+        event.name = peerName(words[3]);
+        if (event.name != words[3]) return "bad name '" + std::string(words[3]) + "' (A..Z and 0..9)";
+    } else if (command == "leave") {
+        event.kind = ScriptEvent::Kind::Leave;
+        if (auto e = wantArgs(1, "a peer number"); !e.empty()) return e;
+        if (!parsePeer(words[2], event.peer)) return "bad peer '" + std::string(words[2]) + "'";
     } else {
         return "unknown command '" + std::string(command) + "'";
     }
@@ -178,9 +198,20 @@ std::string keyName(int virtualKey) {
     return code;
 }
 
+std::string peerName(std::string_view wanted) {
+    std::string name;
+    for (const char c : wanted) {
+        const char up = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        if (name.size() < MAX_PEER_NAME && ((up >= 'A' && up <= 'Z') || (up >= '0' && up <= '9'))) name += up;
+    }
+    return name;
+}
+
 std::string formatScriptEvent(const ScriptEvent& event) {
     std::string out = std::to_string(event.frame);
     if (event.period > 0) out += "+" + std::to_string(event.period);
+    const bool fromPeer = event.kind != ScriptEvent::Kind::Join && event.kind != ScriptEvent::Kind::Leave;
+    if (event.peer != 0 && fromPeer) out += " @" + std::to_string(event.peer);
     const auto position = [&] {
         return " " + std::to_string(event.point.x) + " " + std::to_string(event.point.y);
     };
@@ -204,6 +235,10 @@ std::string formatScriptEvent(const ScriptEvent& event) {
             return out + " lose-surfaces";
         case ScriptEvent::Kind::Quit:
             return out + " quit";
+        case ScriptEvent::Kind::Join:
+            return out + " join " + std::to_string(event.peer) + " " + event.name;
+        case ScriptEvent::Kind::Leave:
+            return out + " leave " + std::to_string(event.peer);
     }
     return out;
 }
