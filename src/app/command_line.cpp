@@ -14,9 +14,9 @@ bool parseInteger(std::string_view text, long long low, long long high, long lon
 
 constexpr std::string_view optionsWithValue[] = {"--data",   "--config",     "--screen-mode", "--pixel-format",
                                                    "--weather", "--volume",    "--turn-time",   "--computer-skill", "--script",
-                                                   "--max-frames", "--stats",  "--record"};
+                                                   "--max-frames", "--stats",  "--record", "--join", "--name", "--pace"};
 constexpr std::string_view flags[] = {"--help",   "-h",          "--version",     "--print-config",
-                                      "--window", "--full-screen", "--headless", "--assist", "--no-assist"};
+                                      "--window", "--full-screen", "--headless", "--assist", "--no-assist", "--host"};
 // The options that set a key of the settings file, by the same name.
 constexpr std::string_view settingOptions[] = {"--screen-mode", "--pixel-format", "--weather", "--volume",
                                                "--turn-time", "--computer-skill"};
@@ -53,6 +53,19 @@ CommandLine parseCommandLine(std::span<const std::string_view> args) {
             value = option.substr(equals + 1);
             option = option.substr(0, equals);
             hasValue = true;
+        }
+        // --host takes a port or nothing.
+        if (option == "--host") {
+            if (!hasValue && i + 1 < args.size() && !args[i + 1].empty() && !args[i + 1].starts_with("-")) {
+                value = args[++i];
+                hasValue = true;
+            }
+            long long port = 0;
+            if (hasValue && !parseInteger(value, 1, 65535, port))
+                return refused("--host takes a port number 1..65535, not '" + std::string(value) + "'");
+            line.host = true;
+            line.port = static_cast<std::uint16_t>(port);
+            continue;
         }
         const bool takesValue = std::ranges::find(optionsWithValue, option) != std::end(optionsWithValue);
         const bool isFlag = std::ranges::find(flags, option) != std::end(flags);
@@ -108,11 +121,30 @@ CommandLine parseCommandLine(std::span<const std::string_view> args) {
         } else if (option == "--record") {
             if (value.empty()) return refused("option '--record' needs a file name");
             line.backend.recordFile = shown;
+        } else if (option == "--join") {
+            // ADDRESS or ADDRESS:PORT
+            const std::size_t colon = value.rfind(':');
+            long long port = 0;
+            if (colon != std::string_view::npos && !parseInteger(value.substr(colon + 1), 1, 65535, port))
+                return refused("--join takes ADDRESS or ADDRESS:PORT (a port 1..65535), not '" + shown + "'");
+            line.joinAddress = std::string(value.substr(0, colon));
+            if (line.joinAddress.empty()) return refused("--join needs the host's address");
+            line.port = static_cast<std::uint16_t>(port);
+        } else if (option == "--name") {
+            line.name = shown;
+        } else if (option == "--pace") {
+            if (!parseInteger(value, 1, 100000, number))
+                return refused("--pace takes frames a second, 1..100000, not '" + shown + "'");
+            line.backend.pace = static_cast<int>(number);
+            headlessOnly = true;
         }
     }
-    if (headlessOnly && !line.headless) return refused("--script, --max-frames and --stats need --headless");
-    if (!line.backend.recordFile.empty() && line.headless)
-        return refused("--record needs the window: it cannot be used with --headless");
+    if (headlessOnly && !line.headless) return refused("--script, --max-frames, --stats and --pace need --headless");
+    const bool online = line.host || !line.joinAddress.empty();
+    if (line.host && !line.joinAddress.empty()) return refused("--host and --join cannot both be given");
+    if (!line.name.empty() && line.joinAddress.empty()) return refused("--name needs --join");
+    if (!line.backend.recordFile.empty() && line.headless && !online)
+        return refused("--record needs the window or an online game (--host, --join)");
     return line;
 }
 
@@ -142,15 +174,21 @@ std::string usageText() {
            "  --assist             aiming aids: angle and power, the last shots' traces, arrows to\n"
            "                       fortresses off screen, damage bars, the weapon and aim kept from\n"
            "                       the last turn, the clock in seconds (--no-assist: off, the default)\n"
-           "  --record FILE        window: write this session's input as an input script, which\n"
-           "                       --headless --script FILE replays\n"
+           "  --record FILE        write this session's input as an input script, which\n"
+           "                       --headless --script FILE replays (headless: online games only)\n"
+           "\n"
+           "Online play (see the README, \"Playing online\"):\n"
+           "  --host [PORT]        host a game others can join (port 24680 unless given)\n"
+           "  --join ADDRESS[:PORT]  join the game hosted at ADDRESS; its settings are used\n"
+           "  --name NAME          the name your player gets when the host gives you one\n"
            "\n"
            "Test runs:\n"
            "  --headless           no window and no sound device; virtual time\n"
            "  --script FILE        feed the input script FILE\n"
            "  --max-frames N       end the run after N frames of virtual time\n"
            "  --stats FILE         write the run's statistics as JSON to FILE ('-': standard output)\n"
-           "  (--script, --max-frames and --stats need --headless)\n"
+           "  --pace FPS           run at most FPS frames a second (a headless host: 60 unless given)\n"
+           "  (--script, --max-frames, --stats and --pace need --headless)\n"
            "\n"
            "An option's value may also follow '=', as in --data=DIR. The command line wins over the\n"
            "settings file, which wins over game.ini; a replayed script's recorded settings come\n"
@@ -161,4 +199,6 @@ std::string usageText() {
            "See also: man 6 ramparo\n";
 }
 
-std::string versionText() { return std::string("ramparo ") + RAMPARO_VERSION + "\n"; }
+std::string gameVersion() { return RAMPARO_VERSION; }
+
+std::string versionText() { return "ramparo " + gameVersion() + "\n"; }

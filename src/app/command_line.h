@@ -2,6 +2,7 @@
 // an addition (data directory, window, display overrides, and the headless test runs).
 #pragma once
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -18,6 +19,11 @@ struct CommandLine {
     std::string dataDir;  // --data; empty: found as usual
     std::string configFile;   // --config; empty: the usual settings file in a window, none headless
     PlayerSettings settings;  // the settings given on the command line, over every other layer
+    // Online play: --host [PORT] listens; --join ADDRESS[:PORT] joins, as --name.
+    bool host = false;
+    std::string joinAddress;
+    std::uint16_t port = 0;  // 0: the default port
+    std::string name;
     platform::BackendOptions backend;  // windowed and pixelFormat are set once the layers are known
 };
 
@@ -29,3 +35,5 @@ std::vector<std::string_view> knownOptions();
 
 std::string usageText();
 std::string versionText();
+// The version alone ("1.2.0").
+std::string gameVersion();

@@ -1,6 +1,7 @@
 // Process start: the command line, the data directory and the backend; then the application's
 // start-up hook creates the main window (which initialises the game) and the game thread runs.
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -16,6 +17,7 @@
 #include "core/config_file.h"
 #include "core/settings.h"
 #include "platform/backends.h"
+#include "platform/net/session.h"
 
 namespace {
 
@@ -72,6 +74,57 @@ void chooseSettings(const CommandLine& line, platform::BackendOptions& options) 
     options.padSpeed = chosen.padSpeed;
 }
 
+// What a hosted game's joiners take over: everything that changes the game.
+std::string hostedSettings(const platform::BackendOptions& options) {
+    return recordedSettingsLines(settingsBytesInUse().value_or(std::vector<std::uint8_t>(4, 0)), turnTicks,
+                                 computerSkills, assistEnabled) +
+           "# pixel-format: " + (options.pixelFormat == 1 ? "555" : "565") + "\n";
+}
+
+// A joined machine plays with the host's settings, whatever its own say.
+void takeHostSettings(const std::string& text, platform::BackendOptions& options) {
+    std::vector<std::string> problems;
+    const RecordedSettings recorded = parseRecordedSettings(text, problems);
+    for (const std::string& problem : problems) std::fprintf(stderr, "ramparo: the host's settings: %s\n", problem.c_str());
+    const ResolvedSettings host = resolve(recorded.settings);
+    gameIniReplacement = recorded.gameIni;
+    screenModeOverride = FROM_GAME_INI;
+    weatherOverride = FROM_GAME_INI;
+    turnTicks = host.turnTicks;
+    computerSkills = host.computerSkills;
+    assistEnabled = host.assist;
+    options.pixelFormat = host.pixelFormat;
+}
+
+// Hosts or joins when the command line asks; false with a message when that cannot be done.
+bool startOnlineGame(const CommandLine& line, platform::BackendOptions& options,
+                     std::unique_ptr<platform::net::Session>& session) {
+    if (!line.host && line.joinAddress.empty()) return true;
+    namespace net = platform::net;
+    const net::Identity identity = net::localIdentity(gameVersion());
+    const std::uint16_t port = line.port != 0 ? line.port : net::DEFAULT_PORT;
+    std::string error;
+    if (line.host) {
+        options.recordHeader = hostedSettings(options);
+        session = net::Session::host(port, identity, options.recordHeader, error);
+        if (line.headless && options.pace == 0) options.pace = 60;
+    } else {
+        const char* user = std::getenv("USER");
+        const std::string name = !line.name.empty() ? line.name : user ? user : "";
+        session = net::Session::join(line.joinAddress, port, name, identity, error);
+        if (session) {
+            takeHostSettings(session->hostSettings(), options);
+            options.recordHeader = session->hostSettings();
+        }
+    }
+    if (!session) {
+        std::fprintf(stderr, "ramparo: %s\n", error.c_str());
+        return false;
+    }
+    options.session = session.get();
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -108,6 +161,8 @@ int main(int argc, char** argv) {
     // A recording starts with the settings that change the game, read from the data directory.
     if (!options.recordFile.empty())
         options.recordHeader = recordedSettingsLines(settingsBytesInUse(), turnTicks, computerSkills, assistEnabled);
+    std::unique_ptr<platform::net::Session> session;
+    if (!startOnlineGame(line, options, session)) return 1;
     std::unique_ptr<platform::Platform> backend = line.headless
                                                       ? platform::createHeadlessPlatform(options, &error)
                                                       : platform::createSdlPlatform(options, &error);

@@ -6,6 +6,7 @@
 #include "battle/wait_animation.h"
 #include "core/error_box.h"
 #include "core/input.h"
+#include "core/online.h"
 #include "core/settings.h"
 #include "gfx/display.h"
 #include "gfx/images.h"
@@ -59,6 +60,14 @@ void CMainFrame::onMouseButton(platform::MouseButton button, bool pressed) {
 int CMainFrame::weaponStepKey(int direction) { return ::weaponStepKey(direction); }
 
 bool CMainFrame::yesNoAsked() { return ::yesNoAsked; }
+
+int CMainFrame::actingPeer() { return ::actingPeer(); }
+
+bool CMainFrame::joinable() { return joiningOpen; }
+
+void CMainFrame::onPeerJoined(int peer, std::string_view name) { peerJoined(peer, name); }
+
+void CMainFrame::onPeerLeft(int peer) { peerLeft(peer); }
 
 void OnTimer() { waitAnimationTimer(); }
 

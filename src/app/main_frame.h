@@ -19,6 +19,10 @@ public:
     void onMouseButton(platform::MouseButton button, bool pressed) override;
     int weaponStepKey(int direction) override;
     bool yesNoAsked() override;
+    int actingPeer() override;
+    bool joinable() override;
+    void onPeerJoined(int peer, std::string_view name) override;
+    void onPeerLeft(int peer) override;
 
 private:
     bool gameInit();

@@ -1,5 +1,7 @@
 #include "battle/battle_loop.h"
 
+#include <utility>
+
 #include "audio/sound_system.h"
 #include "battle/battle.h"
 #include "battle/battle_state.h"
@@ -14,6 +16,7 @@
 #include "battle/wait_animation.h"
 #include "battle/weather.h"
 #include "core/input.h"
+#include "core/online.h"
 #include "core/player.h"
 #include "core/random.h"
 #include "core/settings.h"
@@ -53,6 +56,16 @@ namespace {
 
 constexpr int LEVEL_CHOICES = 64;
 
+// The player on turn passed to the computer (its machine left the online game): unless its shot
+// already flies, the computer starts the turn afresh.
+void takeOverTurn(Battle& battle) {
+    if (players[currentPlayer].isComputer == 0 || battleState.shotFired != 0) return;
+    shotPower = 0;
+    takeButton();
+    battle.search.resetComputerSearch();
+    battle.search.chooseComputerWeapon();
+}
+
 }  // namespace
 
 FrameOutcome battleFrame(Battle& battle, const FrameSteps& s) {
@@ -61,6 +74,7 @@ FrameOutcome battleFrame(Battle& battle, const FrameSteps& s) {
     s.restoreSurfaces(battle);
     s.drawScene(battle);
     s.checkDeaths(battle);
+    if (std::exchange(computerTakesOver, false)) takeOverTurn(battle);
     if (players[currentPlayer].isComputer == 0)
         s.humanTurn(battle);
     else
@@ -92,6 +106,7 @@ FrameOutcome battleFrame(Battle& battle, const FrameSteps& s) {
 
 void setUpBattle(Battle& battle) {
     battleState.battleTimeLeft = battleTime();
+    computerTakesOver = false;
     beginWaitAnimation();
     resetBattleState(battle);
     battleState.scenery = static_cast<std::uint16_t>(randScaled(5));

@@ -124,7 +124,7 @@ constexpr Key KEYS[] = {
 };
 
 // The keys a recording carries as "# key: value" lines besides "# game.ini:".
-constexpr std::string_view RECORDED_KEYS[] = {"turn-time", "computer-skill", "assist"};
+constexpr std::string_view RECORDED_KEYS[] = {"turn-time", "computer-skill", "assist", "pixel-format"};
 
 std::string_view trimmed(std::string_view text) {
     const auto space = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };

@@ -14,6 +14,7 @@ struct Player {
     float fallSpeed = 0;  // pixels per frame while falling
     std::int16_t colour = 0;
     std::int16_t isComputer = 0;
+    std::int16_t remotePeer = 0;  // online: the joined machine that plays this player; 0 none
     std::int16_t isDead = 0;
     std::int16_t damage = 0;
     std::int16_t shieldHits = 0;

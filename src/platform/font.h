@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 
 namespace platform {
@@ -23,5 +24,7 @@ public:
 // SDL2_ttf with the face found through fontconfig ("Arial" bold, then DejaVu Sans Bold, then
 // whatever bold sans face fontconfig offers).
 std::unique_ptr<FontRenderer> createTtfFont();
+// The file of that face; empty when there is none.
+std::string gameFontFile();
 
 }  // namespace platform

@@ -62,6 +62,18 @@ public:
     }
     // A yes/no question waits for its answer ("are you sure"):
     virtual bool yesNoAsked() { return false; }
+
+    // --- Online games ---
+    // Whose input the game takes now: 0, the host's (and all input of a game at one machine), or
+    // the joined machine whose player is being played. The backends hand over no one else's.
+    virtual int actingPeer() { return 0; }
+    // Machines may join now (the menu and the set-up).
+    virtual bool joinable() { return false; }
+    virtual void onPeerJoined(int peer, std::string_view name) {
+        (void)peer;
+        (void)name;
+    }
+    virtual void onPeerLeft(int peer) { (void)peer; }
 };
 
 // How opening the display went; each failure has its own message in the display code.
@@ -77,6 +89,12 @@ enum class DisplayStatus {
 // --max-frames or its script said quit. The game thread lets it unwind to its entry point.
 struct QuitRequested : std::exception {
     const char* what() const noexcept override { return "quit requested"; }
+};
+
+// Thrown at a wait point when an online game has ended under the game (the host left, the
+// machines went out of step): the game says why and goes back to its menu, now played alone.
+struct SessionEnded : std::runtime_error {
+    using std::runtime_error::runtime_error;
 };
 
 class Platform {

@@ -81,6 +81,10 @@ std::string statsJson(const RunStats& stats) {
         json += std::string(json.size() > 1 ? ",\n" : "\n") + "  \"" + name + "\": " + value;
     if (!stats.winners.empty())
         json += ",\n  \"winners\": " + list(stats.winners, [](int w) { return std::to_string(w); });
+    if (stats.online)
+        json += ",\n  \"online\": {\"bytes_sent\": " + std::to_string(stats.bytesSent) +
+                ", \"bytes_received\": " + std::to_string(stats.bytesReceived) +
+                ", \"peers\": " + std::to_string(stats.peers) + "}";
     return json + "\n}\n";
 }
 

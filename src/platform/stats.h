@@ -21,6 +21,11 @@ struct RunStats {
     std::vector<double> setupMs;          // each battle set-up
     std::string exit;                     // how the run ended
     std::vector<int> winners;             // by battle, when asked for (RAMPARO_STATS_WINNERS=1)
+    // An online game's traffic (--host, --join).
+    bool online = false;
+    std::uint64_t bytesSent = 0;
+    std::uint64_t bytesReceived = 0;
+    int peers = 0;
 };
 
 // The p-th percentile (0..100) by nearest rank; 0 for no values.

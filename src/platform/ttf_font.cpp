@@ -71,6 +71,13 @@ Face findFace(const char* pattern, std::initializer_list<const char*> families) 
     return face;
 }
 
+Face gameFace() {
+    Face face = findFace("Arial:bold", {"Arial", "Liberation Sans", "Arimo"});
+    if (face.file.empty()) face = findFace("DejaVu Sans:bold", {"DejaVu Sans"});
+    if (face.file.empty()) face = findFace("sans-serif:bold", {});
+    return face;
+}
+
 // Components of the 16-bit layout: shifts and widths of red, green and blue.
 struct Layout {
     int redShift, greenShift, greenBits;
@@ -87,9 +94,7 @@ public:
     bool open(int cellHeight) override {
         close();
         if (!ttfReady()) return false;
-        Face face = findFace("Arial:bold", {"Arial", "Liberation Sans", "Arimo"});
-        if (face.file.empty()) face = findFace("DejaVu Sans:bold", {"DejaVu Sans"});
-        if (face.file.empty()) face = findFace("sans-serif:bold", {});
+        const Face face = gameFace();
         if (face.file.empty()) return false;
         font_ = TTF_OpenFont(face.file.c_str(), DEFAULT_POINT_SIZE);
         if (!font_) return false;
@@ -160,5 +165,7 @@ private:
 }  // namespace
 
 std::unique_ptr<FontRenderer> createTtfFont() { return std::make_unique<TtfFont>(); }
+
+std::string gameFontFile() { return gameFace().file; }
 
 }  // namespace platform

@@ -5,6 +5,7 @@
 #include "battle/battle_state.h"
 #include "core/error_box.h"
 #include "core/input.h"
+#include "core/online.h"
 #include "core/random.h"
 #include "core/settings.h"
 #include "gfx/display.h"
@@ -76,7 +77,9 @@ void newGame(Battle& battle) {
     newGameReset();
     battle.aids.forgetAims();
     if (playerSetup() == 1) {
+        joiningOpen = false;
         runBattle(battle);
+        joiningOpen = true;
         takeKey();
     }
 }
@@ -151,6 +154,17 @@ void gameFlowMain(CMainFrame*) {
     showStartupPicture();
     loadGameData();
     waitForFirstInput();
-    while (runMenu() == NEW_GAME) newGame(battle);
+    for (;;) {
+        try {
+            while (runMenu() == NEW_GAME) newGame(battle);
+            break;
+        } catch (const platform::SessionEnded& ended) {
+            // The online game ended under this machine: from its menu it plays on alone.
+            forgetPeers();
+            yesNoAsked = false;
+            clearInputs();
+            errorBox(ended.what());
+        }
+    }
     exitGame();
 }

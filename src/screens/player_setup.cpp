@@ -4,6 +4,7 @@
 #include "audio/sound_system.h"
 #include "battle/battle_state.h"
 #include "core/input.h"
+#include "core/online.h"
 #include "core/player.h"
 #include "core/settings.h"
 #include "gfx/display.h"
@@ -50,6 +51,23 @@ void stepPlayerColour(int k) {
     } while (taken());
 }
 
+// Human, computer, and in an online game a joined machine that has no player yet, which gives the
+// player its name; then human again.
+void stepPlayerRole(int k) {
+    Player& p = players[k];
+    if (p.remotePeer != 0) {
+        p.remotePeer = 0;
+    } else if (p.isComputer == 0) {
+        p.isComputer = 1;
+    } else {
+        p.isComputer = 0;
+        if (const int peer = freePeer(k); peer != 0) {
+            p.remotePeer = static_cast<std::int16_t>(peer);
+            p.name = onlinePeers[static_cast<std::size_t>(peer)].name;
+        }
+    }
+}
+
 void drawSetupScreen(std::int32_t& setupDone) {
     const int w = screenWidth;
     const int h = screenHeight;
@@ -66,11 +84,12 @@ void drawSetupScreen(std::int32_t& setupDone) {
     drawShadowedText(w / 2, 2 * t + 55, "YOUR NAME:", SHADOW, 0x0FFFFF);
     drawShadowedText(w / 2, 2 * t + 55 + fontHeight, p.name, SHADOW, 0xFFFFFF);
 
-    // COMPUTER_BUTTON_IMAGE is the one before HUMAN_BUTTON_IMAGE.
+    // COMPUTER_BUTTON_IMAGE is the one before HUMAN_BUTTON_IMAGE; a joined machine's player is human.
     const ImageEntry& roleButton = raznoe[HUMAN_BUTTON_IMAGE - p.isComputer];
     DrawImage(backBuffer, roleButton, w / 2 - 20, 6 * t);
-    if (takeClickOn(roleButton, w / 2 - 20, 6 * t)) p.isComputer = p.isComputer == 0 ? 1 : 0;
-    drawShadowedText(w / 2, 6 * t + 40, p.isComputer == 0 ? "HUMAN" : "COMPUTER", SHADOW, 0xFFFFFF);
+    if (takeClickOn(roleButton, w / 2 - 20, 6 * t)) stepPlayerRole(numPlayers - 1);
+    drawShadowedText(w / 2, 6 * t + 40, p.remotePeer != 0 ? "REMOTE" : p.isComputer == 0 ? "HUMAN" : "COMPUTER",
+                     SHADOW, 0xFFFFFF);
 
     if (numPlayers > 1) {
         const ImageEntry& playButton = raznoe[PLAY_BUTTON_IMAGE];

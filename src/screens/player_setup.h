@@ -16,3 +16,5 @@ int leaveSetup();
 // The next colour for player record k that none of the records before it has; always at least
 // one step, even when the present colour is free.
 void stepPlayerColour(int k);
+// The role button: player k's next role.
+void stepPlayerRole(int k);

@@ -36,6 +36,7 @@ void newGameReset() {
     for (int i = 0; i < MAX_PLAYERS; ++i) {
         Player& p = players[i];
         clearForGame(p, i);
+        p.remotePeer = 0;
         for (int w = 0; w < WEAPON_COUNT; ++w) p.ammo[w] = WEAPONS[static_cast<std::size_t>(w)].startAmmo;
     }
 }

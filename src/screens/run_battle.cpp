@@ -4,6 +4,7 @@
 #include "audio/sound_system.h"
 #include "battle/battle.h"
 #include "battle/battle_loop.h"
+#include "core/online.h"
 #include "core/player.h"
 #include "core/settings.h"
 #include "platform/platform.h"
@@ -48,11 +49,17 @@ int runBattle(Battle& battle) {
         setUpBattle(battle);
         machine.noteBattleSetup(
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-        if (!playBattle(battle)) return 1;
+        playerOnTurnActs = true;
+        const bool played = playBattle(battle);
+        playerOnTurnActs = false;
+        if (!played) return 1;
         machine.noteBattleFinished(loneSurvivor());
         soundSystem.StopAllChannels();
         soundSystem.ReleaseAllChannels();
         showResults(battle);
-        if (shopRound() == 1) return 1;
+        playerOnTurnActs = true;
+        const int left = shopRound();
+        playerOnTurnActs = false;
+        if (left == 1) return 1;
     }
 }

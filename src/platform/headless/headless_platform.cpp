@@ -3,9 +3,11 @@
 #include <time.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <thread>
 #include <utility>
@@ -15,6 +17,7 @@
 #include "platform/font.h"
 #include "platform/headless/frame_hash.h"
 #include "platform/headless/script_player.h"
+#include "platform/net/session.h"
 #include "platform/png.h"
 #include "platform/stats.h"
 
@@ -49,6 +52,7 @@ public:
         shownHash = frameHash(frame);
         stats.frameHash = chainFrameHash(stats.frameHash, shownHash);
         ++stats.frames;
+        if (session) session->noteFrameHash(stats.frames, stats.frameHash);
         advance(UNITS_PER_FRAME);
         frameStartMs = threadCpuMs();
     }
@@ -88,9 +92,15 @@ public:
     }
 
     int run(std::function<void()> gameMain) override {
+        if (!options.recordFile.empty()) {
+            record.open(options.recordFile, std::ios::binary);
+            if (!record) std::fprintf(stderr, "ramparo: cannot write the recording '%s'\n", options.recordFile.c_str());
+            record << options.recordHeader;
+        }
         std::thread game([&] {
             gameThread = std::this_thread::get_id();
             frameStartMs = threadCpuMs();
+            paceStart = std::chrono::steady_clock::now();
             try {
                 // An end that fell due during start-up ends the run before the game begins.
                 endIfDue();
@@ -100,6 +110,14 @@ public:
         });
         game.join();
         if (stats.exit.empty()) stats.exit = "game-exit";
+        if (record.is_open()) record << now / UNITS_PER_FRAME << " quit\n";
+        if (options.session) {
+            const net::Traffic traffic = options.session->traffic();
+            stats.online = true;
+            stats.bytesSent = traffic.bytesSent;
+            stats.bytesReceived = traffic.bytesReceived;
+            stats.peers = traffic.peers;
+        }
         stats.soundsPlayed = mixer->playCounts();
         return writeStats() ? 0 : 1;
     }
@@ -116,11 +134,51 @@ private:
             now / UNITS_PER_SECOND * 1'000'000 + now % UNITS_PER_SECOND * 1'000'000 / UNITS_PER_SECOND;
         mixer->advance(mixedUs - mixedUntilUs);
         mixedUntilUs = mixedUs;
-        script.deliverDue(now / UNITS_PER_FRAME, [this](const ScriptEvent& event) { deliver(event); });
+        const std::int64_t frame = now / UNITS_PER_FRAME;
+        script.deliverDue(frame, [this](const ScriptEvent& event) { deliverLocal(event); });
+        const bool onGameThread = std::this_thread::get_id() == gameThread;
+        if (session) takeStream(frame, onGameThread);
         if (options.maxFrames >= 0 && now >= options.maxFrames * UNITS_PER_FRAME && stats.exit.empty())
             stats.exit = "max-frames";
-        if (std::this_thread::get_id() == gameThread) endIfDue();
+        if (!onGameThread) return;
+        if (options.pace > 0)
+            std::this_thread::sleep_until(paceStart + std::chrono::microseconds(static_cast<std::int64_t>(
+                                                          static_cast<double>(now) * 60e6 / UNITS_PER_SECOND / options.pace)));
+        endIfDue();
     }
+
+    // In an online game this machine's input goes to the host; it comes back in the stream.
+    void deliverLocal(const ScriptEvent& event) {
+        const bool input = event.kind == ScriptEvent::Kind::Key || event.kind == ScriptEvent::Kind::Move ||
+                           event.kind == ScriptEvent::Kind::Press || event.kind == ScriptEvent::Kind::Release;
+        if (!session || !input) return deliver(event);
+        // A joined machine's Escape leaves the game; it never reaches the shared one.
+        if (!session->hosting() && event.kind == ScriptEvent::Kind::Key && event.virtualKey == 0x1B) {
+            if (stats.exit.empty()) stats.exit = "left";
+            return;
+        }
+        session->submit(event);
+    }
+
+    // The stream's events up to this frame, as every machine gets them; recorded as they come.
+    void takeStream(std::int64_t frame, bool onGameThread) {
+        due.clear();
+        const bool held = session->reach(frame, due);
+        for (const ScriptEvent& event : due) {
+            if (record.is_open()) record << formatScriptEvent(event) << '\n';
+            streamLines += formatScriptEvent(event) + '\n';
+            deliver(event);
+        }
+        if (session->hosting() && input) session->setGameState(input->actingPeer(), input->joinable());
+        if (held || !onGameThread) return;
+        std::string why = session->endReason();
+        if (session->outOfStep()) why += net::saveReport(options.recordHeader + streamLines);
+        session = nullptr;
+        throw SessionEnded(why);
+    }
+
+    // Input from anyone but the one who may act now is not handed over.
+    bool mayAct(const ScriptEvent& event) { return event.peer == (input ? input->actingPeer() : 0); }
 
     void endIfDue() const {
         if (!stats.exit.empty()) throw QuitRequested();
@@ -129,15 +187,21 @@ private:
     void deliver(const ScriptEvent& event) {
         switch (event.kind) {
             case ScriptEvent::Kind::Key:
-                if (input) input->onKeyDown(event.virtualKey);
+                if (input && mayAct(event)) input->onKeyDown(event.virtualKey);
                 break;
             case ScriptEvent::Kind::Move:
             case ScriptEvent::Kind::Click:
-                moveCursor(event.point);
+                if (mayAct(event)) moveCursor(event.point);
                 break;
             case ScriptEvent::Kind::Press:
             case ScriptEvent::Kind::Release:
-                if (input) input->onMouseButton(event.button, event.kind == ScriptEvent::Kind::Press);
+                if (input && mayAct(event)) input->onMouseButton(event.button, event.kind == ScriptEvent::Kind::Press);
+                break;
+            case ScriptEvent::Kind::Join:
+                if (input) input->onPeerJoined(event.peer, event.name);
+                break;
+            case ScriptEvent::Kind::Leave:
+                if (input) input->onPeerLeft(event.peer);
                 break;
             case ScriptEvent::Kind::Screenshot:
                 if (!shown.pixels)
@@ -184,6 +248,11 @@ private:
 
     BackendOptions options;
     ScriptPlayer script;
+    net::Session* session = options.session;  // null once the online game has ended
+    std::vector<ScriptEvent> due;
+    std::string streamLines;  // the stream so far, for a report when the machines go out of step
+    std::ofstream record;
+    std::chrono::steady_clock::time_point paceStart;
     std::unique_ptr<VirtualMixer> mixer;
     std::unique_ptr<FontRenderer> ttf;
     InputHandler* input = nullptr;

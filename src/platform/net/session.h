@@ -1,0 +1,94 @@
+// An online game: every machine runs the whole game, and only the players' input travels.
+//
+// The host is the sequencer. Each machine's local input goes to it; it gives every input the frame
+// at which it takes effect (its own frame plus INPUT_DELAY) and sends every peer, itself included,
+// the closed list of each frame's events. A machine runs frame F only once it holds F's list, so all
+// of them hand the game the same input at the same frame. The network runs on the session's own
+// thread: a slow frame or a message box on one machine never stalls the others.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/script.h"
+
+namespace platform::net {
+
+constexpr std::uint16_t DEFAULT_PORT = 24680;
+// Frames from an input to the frame it takes effect in: time for it to reach every peer.
+constexpr std::int64_t INPUT_DELAY = 4;
+// Every this many frames shown, each peer tells the host the hash of what it has shown.
+constexpr std::int64_t HASH_EVERY = 60;
+
+// What must be the same on two machines for their games to stay in step.
+struct Identity {
+    std::string gameVersion;
+    std::string architecture;
+    std::uint64_t dataDigest = 0;
+    std::uint64_t fontDigest = 0;
+};
+
+struct Traffic {
+    std::uint64_t bytesSent = 0;
+    std::uint64_t bytesReceived = 0;
+    int peers = 0;  // machines that joined (host), or 1 (joined)
+};
+
+class Session {
+public:
+    // Listens on `port` on every interface. Null with the reason when the port cannot be had.
+    static std::unique_ptr<Session> host(std::uint16_t port, const Identity& identity, const std::string& settings,
+                                         std::string& error);
+    // Connects and shakes hands, waiting a few seconds at most. Null with the reason when the host
+    // cannot be reached or refuses.
+    static std::unique_ptr<Session> join(const std::string& address, std::uint16_t port, const std::string& name,
+                                         const Identity& identity, std::string& error);
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    bool hosting() const;
+    // Joined: the host's settings, as a recording's first lines.
+    const std::string& hostSettings() const;
+
+    // --- Game thread ---
+    // A local input (key, move, press, release). The host stamps its own; a peer sends it on.
+    void submit(const ScriptEvent& input);
+    // The game has reached `frame`: waits until the frame is closed and moves the events of every
+    // frame up to it to `due`, in order. False when the session has ended and the frame will never
+    // come (endReason says why), or when cancelWaits was called.
+    bool reach(std::int64_t frame, std::vector<ScriptEvent>& due);
+    // How many frames beyond `frame` this machine holds: a peer that far behind runs unpaced.
+    std::int64_t heldAhead(std::int64_t frame) const;
+    // The chained hash of the first `presents` frames shown; compared every HASH_EVERY.
+    void noteFrameHash(std::int64_t presents, std::uint64_t hash);
+    // Host: whose input the game takes now (0: the host's) and whether machines may join.
+    void setGameState(int actingPeer, bool joinable);
+
+    // --- Any thread ---
+    // Ends every wait in reach (the window is closing).
+    void cancelWaits();
+    // Empty while the session lasts; else why it ended, as the player is told.
+    std::string endReason() const;
+    // It ended because the machines' games differ.
+    bool outOfStep() const;
+    Traffic traffic() const;
+
+    struct Impl;
+
+private:
+    explicit Session(std::unique_ptr<Impl> impl);
+    std::unique_ptr<Impl> impl_;
+};
+
+// Writes the stream of a session that went out of step as a replayable script, for a bug report;
+// the sentence telling the player where it is, or an empty one when it could not be written.
+std::string saveReport(const std::string& script);
+
+// The digests of the game's data files in the working directory and of the game's font file, the
+// version and the processor architecture.
+Identity localIdentity(const std::string& gameVersion);
+
+}  // namespace platform::net
