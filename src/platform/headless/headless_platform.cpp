@@ -171,6 +171,11 @@ private:
         }
         if (session->hosting() && input) session->setGameState(input->actingPeer(), input->joinable());
         if (held || !onGameThread) return;
+        // The recording is the online game's: it ends with it.
+        if (record.is_open()) {
+            record << frame << " quit\n";
+            record.close();
+        }
         std::string why = session->endReason();
         if (session->outOfStep()) why += net::saveReport(options.recordHeader + streamLines);
         session = nullptr;

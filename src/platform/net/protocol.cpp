@@ -58,8 +58,12 @@ public:
     std::string text(std::size_t limit) {
         const std::uint32_t size = u32();
         if (!ok) return {};
-        if (size > limit || size > rest.size()) {
+        if (size > limit) {
             fail("a text of " + std::to_string(size) + " bytes is too long");
+            return {};
+        }
+        if (size > rest.size()) {
+            fail("the message ends early");
             return {};
         }
         std::string s(rest.begin(), rest.begin() + size);
@@ -94,8 +98,11 @@ void writeEvent(Writer& w, const ScriptEvent& e, bool withFrame) {
             w.u8(static_cast<std::uint8_t>(Wire::Join));
             w.text(e.name);
             break;
-        default:  // Leave; nothing else is ever sent
+        case ScriptEvent::Kind::Leave:
             w.u8(static_cast<std::uint8_t>(Wire::Leave));
+            break;
+        default:  // never sent (a click goes as a move, a press and a release): refused on arrival
+            w.u8(0);
             break;
     }
 }
@@ -245,9 +252,12 @@ std::optional<Message> decode(std::span<const std::uint8_t> bytes, std::string& 
             message = m;
             break;
         }
-        case Type::Desync:
-            message = Desync{r.i64()};
+        case Type::Desync: {
+            const Desync m{r.i64()};
+            if (r.ok && m.presents < 0) r.fail("a frame out of range");
+            message = m;
             break;
+        }
         default:
             r.fail("unknown message type");
             break;

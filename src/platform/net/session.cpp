@@ -121,7 +121,8 @@ struct Session::Impl {
     bool stopNow = false;  // no frame more (out of step, a broken host)
     bool outOfStep = false;
     std::optional<std::int64_t> desyncAt;  // host: to tell the peers
-    bool cancelled = false;
+    bool leaving = false;  // asked to leave; the goodbye goes from the session thread
+    bool left = false;
     int actingPeer = 0;
     bool joinable = true;
     int joined = 0;
@@ -190,6 +191,10 @@ struct Session::Impl {
                 got = enet_host_check_events(enet, &event);
             }
             const std::lock_guard lock(mutex);
+            if (leaving && !left) {
+                for (Link& link : links) enet_peer_disconnect_later(link.peer, 0);
+                left = true;
+            }
             if (hosting)
                 sendFrames(false);
             else
@@ -470,8 +475,8 @@ bool Session::reach(std::int64_t frame, std::vector<ScriptEvent>& due) {
         for (ScriptEvent& event : s.open) s.history.push_back(std::move(event));
         s.open.clear();
     }
-    s.held.wait(lock, [&] { return s.closedUpTo >= frame || s.stopNow || s.cancelled || !s.ended.empty(); });
-    if (s.stopNow || s.cancelled || s.closedUpTo < frame) return false;
+    s.held.wait(lock, [&] { return s.closedUpTo >= frame || s.stopNow || s.leaving || !s.ended.empty(); });
+    if (s.stopNow || s.leaving || s.closedUpTo < frame) return false;
     while (s.delivered < s.history.size() && s.history[s.delivered].frame <= frame) due.push_back(s.history[s.delivered++]);
     return true;
 }
@@ -505,15 +510,15 @@ void Session::setGameState(int actingPeer, bool joinable) {
     impl_->joinable = joinable;
 }
 
-void Session::cancelWaits() {
+void Session::leave() {
     const std::lock_guard lock(impl_->mutex);
-    impl_->cancelled = true;
-    impl_->held.notify_all();
+    impl_->leaving = true;
+    impl_->endSession("You left the online game.", true);
 }
 
 std::string Session::endReason() const {
     const std::lock_guard lock(impl_->mutex);
-    return impl_->cancelled && impl_->ended.empty() ? "left" : impl_->ended;
+    return impl_->ended;
 }
 
 bool Session::outOfStep() const {

@@ -58,7 +58,7 @@ public:
     void submit(const ScriptEvent& input);
     // The game has reached `frame`: waits until the frame is closed and moves the events of every
     // frame up to it to `due`, in order. False when the session has ended and the frame will never
-    // come (endReason says why), or when cancelWaits was called.
+    // come (endReason says why), or after leave.
     bool reach(std::int64_t frame, std::vector<ScriptEvent>& due);
     // How many frames beyond `frame` this machine holds: a peer that far behind runs unpaced.
     std::int64_t heldAhead(std::int64_t frame) const;
@@ -68,8 +68,9 @@ public:
     void setGameState(int actingPeer, bool joinable);
 
     // --- Any thread ---
-    // Ends every wait in reach (the window is closing).
-    void cancelWaits();
+    // Leaves the game (Escape on a joined machine, the window closing): every wait in reach ends,
+    // and the other end hears of it.
+    void leave();
     // Empty while the session lasts; else why it ended, as the player is told.
     std::string endReason() const;
     // It ended because the machines' games differ.

@@ -13,7 +13,7 @@ Point clampToClip(Point point, Rect clip) {
     return point;
 }
 
-std::string scriptLine(long long frame, const InputEvent& event) {
+ScriptEvent scriptEvent(long long frame, const InputEvent& event) {
     ScriptEvent line;
     line.frame = frame;
     switch (event.kind) {
@@ -30,8 +30,10 @@ std::string scriptLine(long long frame, const InputEvent& event) {
             line.point = event.position;
             break;
     }
-    return formatScriptEvent(line);
+    return line;
 }
+
+std::string scriptLine(long long frame, const InputEvent& event) { return formatScriptEvent(scriptEvent(frame, event)); }
 
 void InputQueue::push(const InputEvent& event) {
     std::lock_guard lock(mutex_);

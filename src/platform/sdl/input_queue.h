@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/script.h"
 
 namespace platform::sdl {
 
@@ -44,7 +45,8 @@ struct PadSticks {
 // top-left corner.
 Point clampToClip(Point point, Rect clip);
 
-// The line of an input script that replays the event at `frame`.
+// The event as an input script has it, at `frame`; and as its line.
+ScriptEvent scriptEvent(long long frame, const InputEvent& event);
 std::string scriptLine(long long frame, const InputEvent& event);
 
 class InputQueue {

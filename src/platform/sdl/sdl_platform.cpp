@@ -15,7 +15,8 @@ SdlPlatform::SdlPlatform(const BackendOptions& options, std::uint32_t wakeEventT
       windowThread_(std::this_thread::get_id()),
       audio_(createSdlAudio()),
       font_(createTtfFont()),
-      link_([this] { wakeWindow(); }) {
+      link_([this] { wakeWindow(); }),
+      session_(options.session) {
     // The mapping database SDL ships, and SDL_GAMECONTROLLERCONFIG, come with the subsystem; the
     // pads already plugged in arrive as "added" events like the ones plugged in later.
     if (options_.pads && SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) options_.pads = false;
@@ -59,7 +60,11 @@ bool SdlPlatform::takeSurfaceLoss() { return std::exchange(lossDelivered_, false
 
 bool SdlPlatform::restoreDisplay() { return textureReady_; }
 
-void SdlPlatform::clipCursor(Rect rect) { clip_ = rect; }
+void SdlPlatform::clipCursor(Rect rect) {
+    clip_ = rect;
+    // Online the pointer is the game's, moved by the stream only: confined at once, as headless.
+    if (session_) cursor_ = clampToClip(cursor_, clip_);
+}
 
 bool SdlPlatform::startTimer(int periodMs, std::function<void()> handler) {
     if (periodMs <= 0 || !handler) return false;

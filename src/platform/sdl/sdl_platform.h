@@ -27,6 +27,7 @@
 #include "platform/sdl/sdl_window.h"
 #include "platform/sdl/wait_clock.h"
 #include "platform/sdl/window_link.h"
+#include "platform/script.h"
 
 namespace platform::sdl {
 
@@ -85,6 +86,14 @@ private:
     void loseSurfaces();
     void takeScreenshot();
 
+    // Online (online.cpp).
+    bool catchingUp() const;
+    void noteFrameHash(PixelView frame);
+    void exchangeInput(std::int64_t frame);
+    void takeStream(std::int64_t frame);
+    void hand(const ScriptEvent& event);
+    void askToLeave();
+
     // Game thread (wait_points.cpp).
     void endWaitPoint();
     [[noreturn]] void quit();
@@ -135,6 +144,14 @@ private:
     PadPointer padPointer_;
     std::vector<PadPress> padPresses_;
     std::int64_t padFrame_ = -1;  // the frame of the sticks' last delivery
+    // Online: null once the game has ended; the window thread reads options_.session instead.
+    net::Session* session_ = nullptr;
+    std::optional<Point> sentPointer_;  // the local pointer as last sent to the host
+    std::vector<ScriptEvent> due_;
+    std::string streamLines_;  // the stream so far, for a report when the machines go out of step
+    std::int64_t presents_ = 0;
+    std::uint64_t shownHash_ = 0;
+    std::atomic<bool> leaveAsked_{false};  // a joined machine's Escape, answered by the window thread
 
     std::thread game_;
     std::atomic<bool> gameDone_{false};

@@ -157,13 +157,31 @@ void SdlWindow::toggleFullscreen() {
 }
 
 // A grabbed full-screen window would keep the pointer from the box.
-void SdlWindow::showMessage(const char* title, const char* text) {
+// A box needs the pointer free and visible, and gives the game its confinement back after.
+void SdlWindow::withPointerFree(const std::function<void()>& box) {
     const bool grabbed = window_ && SDL_GetWindowGrab(window_);
     if (grabbed) SDL_SetWindowGrab(window_, SDL_FALSE);
     SDL_ShowCursor(SDL_ENABLE);
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title, text, window_);
+    box();
     SDL_ShowCursor(SDL_DISABLE);
     if (grabbed) SDL_SetWindowGrab(window_, SDL_TRUE);
+}
+
+void SdlWindow::showMessage(const char* title, const char* text) {
+    withPointerFree([&] { SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title, text, window_); });
+}
+
+bool SdlWindow::askYesNo(const char* title, const char* text) {
+    const SDL_MessageBoxButtonData buttons[] = {
+        {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 0, "No"},
+        {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, 1, "Yes"},
+    };
+    const SDL_MessageBoxData box{SDL_MESSAGEBOX_WARNING, window_, title, text, 2, buttons, nullptr};
+    int chosen = 0;
+    withPointerFree([&] {
+        if (SDL_ShowMessageBox(&box, &chosen) != 0) chosen = 0;
+    });
+    return chosen == 1;
 }
 
 Point SdlWindow::pointerInGame() const {

@@ -4,6 +4,7 @@
 #include <SDL2/SDL.h>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "platform/platform.h"
@@ -36,6 +37,8 @@ public:
     PixelView picture() const;
     // A modal box with an OK button; returns when it is closed.
     void showMessage(const char* title, const char* text);
+    // A question with Yes and No buttons; true for Yes.
+    bool askYesNo(const char* title, const char* text);
     // After the renderer lost its textures; false while a new one cannot be made.
     bool rebuildTexture();
     // Where the pointer is, in game pixels; outside the picture (letterbox) when it is there.
@@ -44,6 +47,7 @@ public:
     void warpPointer(Point point);
 
 private:
+    void withPointerFree(const std::function<void()>& box);
     void keepScaleSharp();
 
     SDL_Window* window_ = nullptr;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/net/session.h"
 #include "platform/sdl/sdl_platform.h"
 
 namespace platform::sdl {
@@ -18,17 +19,21 @@ void SdlPlatform::present(PixelView frame, bool waitVerticalBlank) {
     // vertical blank has nothing left to wait for.
     (void)waitVerticalBlank;
     if (link_.closed()) quit();
-    // One frame in flight: the window thread shows frame N while the game draws frame N+1.
-    Clock::time_point deadline;
-    if (framePending_) {
-        const auto shown = link_.waitShown();
-        if (!shown) quit();
-        framePending_ = false;
-        deadline = vsyncAt60_ ? pacer_.afterRefresh(*shown) : pacer_.nextDeadline(Clock::now());
-    } else {
-        deadline = pacer_.nextDeadline(Clock::now());
+    if (session_) noteFrameHash(frame);
+    // One frame in flight: the window thread shows frame N while the game draws frame N+1. Online,
+    // a machine behind the host sends its frames out unpaced until it has caught up.
+    if (!catchingUp()) {
+        Clock::time_point deadline;
+        if (framePending_) {
+            const auto shown = link_.waitShown();
+            if (!shown) quit();
+            framePending_ = false;
+            deadline = vsyncAt60_ ? pacer_.afterRefresh(*shown) : pacer_.nextDeadline(Clock::now());
+        } else {
+            deadline = pacer_.nextDeadline(Clock::now());
+        }
+        std::this_thread::sleep_until(deadline);
     }
-    std::this_thread::sleep_until(deadline);
     framePending_ = link_.postFrame(frame);
     clock_.advanceFrame();
     endWaitPoint();
@@ -47,7 +52,7 @@ void SdlPlatform::sleep(int milliseconds) {
         return;
     }
     if (link_.closed()) quit();
-    if (!link_.waitFor(duration)) quit();
+    if (!catchingUp() && !link_.waitFor(duration)) quit();
     clock_.advanceMs(milliseconds);
     endWaitPoint();
 }
@@ -80,6 +85,7 @@ void SdlPlatform::movePointer(Point position) {
 }
 
 void SdlPlatform::deliverInput(std::int64_t frame) {
+    if (session_) return exchangeInput(frame);
     if (gameMove_) record(frame, InputEvent::move(*std::exchange(gameMove_, std::nullopt)));
     Point pointer;
     input_.take(arrived_, pointer);
@@ -139,14 +145,23 @@ bool SdlPlatform::deliverPads(std::int64_t frame) {
 void SdlPlatform::padMovesPointer(std::int64_t frame, Point position) {
     const Point clamped = clampToClip(position, clip_);
     if (clamped.x == cursor_.x && clamped.y == cursor_.y) return;
+    if (session_) return deliver(frame, InputEvent::move(clamped));
     cursor_ = clamped;
     record(frame, InputEvent::move(cursor_));
     input_.warpPointer(cursor_);
     wakeWindow();
 }
 
-// A key or button: recorded, then handed to the game.
+// A key or button: recorded, then handed to the game. Online it goes to the host instead, but for a
+// joined machine's Escape, which asks this machine's player whether to leave.
 void SdlPlatform::deliver(std::int64_t frame, const InputEvent& event) {
+    if (session_) {
+        if (event.kind == InputEvent::Kind::Key && event.virtualKey == 0x1B && !session_->hosting())
+            askToLeave();
+        else
+            session_->submit(scriptEvent(frame, event));
+        return;
+    }
     record(frame, event);
     if (!handler_) return;
     if (event.kind == InputEvent::Kind::Key) handler_->onKeyDown(event.virtualKey);

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/net/session.h"
 #include "platform/sdl/event_translate.h"
 #include "platform/sdl/screenshot.h"
 #include "platform/sdl/sdl_platform.h"
@@ -35,6 +36,8 @@ int SdlPlatform::run(std::function<void()> gameMain) {
     // Closing the window ends the program promptly: the game thread leaves at its next wait point.
     link_.close();
     window_.close();
+    // A game thread waiting for the host's next frames stops waiting.
+    if (options_.session) options_.session->leave();
     game_.join();
     loopRunning_ = false;
     if (gameError_) std::rethrow_exception(gameError_);
@@ -52,6 +55,8 @@ void SdlPlatform::windowLoop() {
         showGameFrame();
         warpPointer();
         showMessage();
+        if (leaveAsked_.exchange(false) && window_.askYesNo("Ramparo", "Leave the online game?"))
+            options_.session->leave();
         if (link_.shutdownRequested()) return;
         if (textureLost_) resetTexture();
         runTimer();
