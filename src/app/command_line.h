@@ -24,6 +24,7 @@ struct CommandLine {
     std::string joinAddress;
     std::uint16_t port = 0;  // 0: the default port
     std::string name;
+    int pace = 0;  // --pace: a headless host's frames a second; 0 the usual 60
     platform::BackendOptions backend;  // windowed and pixelFormat are set once the layers are known
 };
 

@@ -106,8 +106,9 @@ bool startOnlineGame(const CommandLine& line, platform::BackendOptions& options,
     std::string error;
     if (line.host) {
         options.recordHeader = hostedSettings(options);
-        session = net::Session::host(port, identity, options.recordHeader, error);
-        if (line.headless && options.pace == 0) options.pace = 60;
+        // A headless host keeps the pace it is given; the window's is the display's 60 frames.
+        const int pace = line.pace > 0 ? line.pace : 60;
+        session = net::Session::host(port, identity, options.recordHeader, pace, error);
     } else {
         const char* user = std::getenv("USER");
         const std::string name = !line.name.empty() ? line.name : user ? user : "";

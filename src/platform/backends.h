@@ -20,7 +20,6 @@ struct BackendOptions {
     std::string scriptFile;    // --script
     long long maxFrames = -1;  // --max-frames; -1 runs until the game ends
     std::string statsFile;     // --stats; "-" is standard output
-    int pace = 0;              // --pace: at most this many frames a second of real time; 0 unpaced
     // Window, and headless in an online game.
     std::string recordFile;    // --record
     std::string recordHeader;  // the recorded settings, written first ("# game.ini: ..." lines)

@@ -3,7 +3,6 @@
 #include <time.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -100,7 +99,6 @@ public:
         std::thread game([&] {
             gameThread = std::this_thread::get_id();
             frameStartMs = threadCpuMs();
-            paceStart = std::chrono::steady_clock::now();
             try {
                 // An end that fell due during start-up ends the run before the game begins.
                 endIfDue();
@@ -140,11 +138,7 @@ private:
         if (session) takeStream(frame, onGameThread);
         if (options.maxFrames >= 0 && now >= options.maxFrames * UNITS_PER_FRAME && stats.exit.empty())
             stats.exit = "max-frames";
-        if (!onGameThread) return;
-        if (options.pace > 0)
-            std::this_thread::sleep_until(paceStart + std::chrono::microseconds(static_cast<std::int64_t>(
-                                                          static_cast<double>(now) * 60e6 / UNITS_PER_SECOND / options.pace)));
-        endIfDue();
+        if (onGameThread) endIfDue();
     }
 
     // In an online game this machine's input goes to the host; it comes back in the stream.
@@ -257,7 +251,6 @@ private:
     std::vector<ScriptEvent> due;
     std::string streamLines;  // the stream so far, for a report when the machines go out of step
     std::ofstream record;
-    std::chrono::steady_clock::time_point paceStart;
     std::unique_ptr<VirtualMixer> mixer;
     std::unique_ptr<FontRenderer> ttf;
     InputHandler* input = nullptr;

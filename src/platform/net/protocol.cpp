@@ -76,8 +76,8 @@ private:
     std::span<const std::uint8_t> rest;
 };
 
-void writeEvent(Writer& w, const ScriptEvent& e, bool withFrame) {
-    if (withFrame) w.i64(e.frame);
+void writeEvent(Writer& w, const ScriptEvent& e) {
+    w.i64(e.frame);
     w.u8(static_cast<std::uint8_t>(e.peer));
     switch (e.kind) {
         case ScriptEvent::Kind::Key:
@@ -107,10 +107,10 @@ void writeEvent(Writer& w, const ScriptEvent& e, bool withFrame) {
     }
 }
 
-// An input a peer may send (withFrame false), or any event of the host's stream.
-ScriptEvent readEvent(Reader& r, bool withFrame) {
+// An input a peer may send (fromPeer), or any event of the host's stream.
+ScriptEvent readEvent(Reader& r, bool fromPeer) {
     ScriptEvent e;
-    e.frame = withFrame ? r.i64() : 0;
+    e.frame = r.i64();
     if (e.frame < 0 || e.frame > MAX_FRAME) r.fail("a frame out of range");
     e.peer = r.u8();
     if (e.peer > MAX_PEER) r.fail("peer " + std::to_string(e.peer) + " out of range");
@@ -138,7 +138,7 @@ ScriptEvent readEvent(Reader& r, bool withFrame) {
         }
         case Wire::Join:
         case Wire::Leave:
-            if (!withFrame) r.fail("a peer cannot send joins or leaves");
+            if (fromPeer) r.fail("a peer cannot send joins or leaves");
             e.kind = wire == Wire::Join ? ScriptEvent::Kind::Join : ScriptEvent::Kind::Leave;
             if (e.peer == 0) r.fail("the host never joins or leaves");
             if (wire == Wire::Join) {
@@ -177,12 +177,12 @@ std::vector<std::uint8_t> encode(const Message& message) {
                 w.text(m.reason);
             } else if constexpr (std::is_same_v<M, Input>) {
                 w.u8(static_cast<std::uint8_t>(Type::Input));
-                writeEvent(w, m.event, false);
+                writeEvent(w, m.event);
             } else if constexpr (std::is_same_v<M, Frames>) {
                 w.u8(static_cast<std::uint8_t>(Type::Frames));
                 w.i64(m.upTo);
                 w.u32(static_cast<std::uint32_t>(m.events.size()));
-                for (const ScriptEvent& e : m.events) writeEvent(w, e, true);
+                for (const ScriptEvent& e : m.events) writeEvent(w, e);
             } else if constexpr (std::is_same_v<M, FrameHash>) {
                 w.u8(static_cast<std::uint8_t>(Type::FrameHash));
                 w.i64(m.presents);
@@ -227,7 +227,7 @@ std::optional<Message> decode(std::span<const std::uint8_t> bytes, std::string& 
             message = Refuse{r.text(MAX_TEXT_BYTES)};
             break;
         case Type::Input:
-            message = Input{readEvent(r, false)};
+            message = Input{readEvent(r, true)};
             break;
         case Type::Frames: {
             Frames m;
@@ -236,7 +236,7 @@ std::optional<Message> decode(std::span<const std::uint8_t> bytes, std::string& 
             const std::uint32_t count = r.u32();
             if (r.ok && count > MAX_EVENTS_PER_MESSAGE) r.fail(std::to_string(count) + " events are too many");
             for (std::uint32_t i = 0; r.ok && i < count; ++i) {
-                m.events.push_back(readEvent(r, true));
+                m.events.push_back(readEvent(r, false));
                 const std::int64_t frame = m.events.back().frame;
                 if (frame > m.upTo || (i > 0 && frame < m.events[i - 1].frame))
                     r.fail("events out of order");

@@ -16,7 +16,7 @@
 namespace platform::net {
 
 // Raised whenever a message changes its meaning; peers of different protocols refuse each other.
-constexpr std::uint32_t PROTOCOL_VERSION = 1;
+constexpr std::uint32_t PROTOCOL_VERSION = 2;
 constexpr std::size_t MAX_MESSAGE_BYTES = 64 * 1024;
 constexpr std::size_t MAX_TEXT_BYTES = 4096;           // the host's settings, a refusal
 constexpr std::size_t MAX_EVENTS_PER_MESSAGE = 2048;   // a joiner's catch-up comes in several
@@ -44,7 +44,8 @@ struct Refuse {
     std::string reason;
 };
 
-// Peer to host: one local input (key, move, press or release); the host gives it its frame.
+// Peer to host: one local input (key, move, press or release) and the peer's frame when it was
+// made; the host gives it the frame it takes effect in.
 struct Input {
     ScriptEvent event;
 };

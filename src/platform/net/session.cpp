@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -35,6 +36,9 @@ constexpr enet_uint32 PEER_TIMEOUT_MAX_MS = 6000;
 constexpr int MAX_INPUTS_PER_SECOND = 300;
 // A joiner's frame hashes may run ahead of the host's by a few frames; more are not kept.
 constexpr std::size_t MAX_WAITING_HASHES = 64;
+// Inputs of one machine keep the frames between them (a click's press and release stay apart
+// however the network bunches them), up to this far beyond the frame they would otherwise get.
+constexpr std::int64_t MAX_SPACING_FRAMES = 30;
 // The host sends the frames it has closed at least this often when nothing happens.
 constexpr std::int64_t SEND_EVERY_FRAMES = 2;
 constexpr int SERVICE_WAIT_MS = 2;
@@ -114,6 +118,8 @@ struct Session::Impl {
     std::vector<ScriptEvent> history;
     std::vector<ScriptEvent> open;
     std::int64_t closedUpTo = -1;  // every frame up to here is closed (host) or held (joined)
+    Clock::time_point started = Clock::now();  // host: the sequencer's frame 0
+    int framesPerSecond = 60;
     std::size_t delivered = 0;     // history events handed to this machine's game
     std::vector<Message> outbox;   // joined: for the host
     std::map<std::int64_t, std::uint64_t> ownHashes;  // host
@@ -128,6 +134,11 @@ struct Session::Impl {
     int joined = 0;
     std::vector<Link> links;
     Traffic traffic;
+    struct Spacing {
+        std::int64_t made = 0;
+        std::int64_t stamped = -1;
+    };
+    std::array<Spacing, MAX_PEER + 1> spacing{};  // by peer: its last input
 
     std::atomic<bool> stop{false};
     std::thread thread;
@@ -150,10 +161,40 @@ struct Session::Impl {
     }
 
     // --- Under the mutex ---
-    void stamp(ScriptEvent event) {
-        event.frame = closedUpTo + 1;
+    // Host: every frame the clock has passed, and the input delay beyond it, is closed: nothing
+    // stamped from now on can fall before them.
+    void closeFrames() {
+        if (stopNow) return;
+        const auto elapsed = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - started).count();
+        const std::int64_t frame = elapsed * framesPerSecond / 1'000'000;
+        if (frame + INPUT_DELAY - 1 <= closedUpTo) return;
+        closedUpTo = frame + INPUT_DELAY - 1;
+        const auto closed = std::ranges::find_if(open, [&](const ScriptEvent& e) { return e.frame > closedUpTo; });
+        std::move(open.begin(), closed, std::back_inserter(history));
+        open.erase(open.begin(), closed);
+        held.notify_all();
+    }
+
+    // Into the open frames, in frame order (stamp order within a frame).
+    void stamp(ScriptEvent event, std::int64_t frame) {
+        event.frame = frame;
         event.period = 0;
-        open.push_back(std::move(event));
+        const auto after = std::ranges::upper_bound(open, frame, {}, &ScriptEvent::frame);
+        open.insert(after, std::move(event));
+    }
+
+    void stamp(ScriptEvent event) { stamp(std::move(event), closedUpTo + 1); }
+
+    // A machine's input, `made` at its frame: at the first open frame, or as far after its previous
+    // input as it was made after it.
+    void stampInput(ScriptEvent event, std::int64_t made) {
+        Spacing& last = spacing[static_cast<std::size_t>(event.peer)];
+        std::int64_t frame = closedUpTo + 1;
+        if (last.stamped >= 0)
+            frame = std::clamp(last.stamped + (made - last.made), frame, closedUpTo + 1 + MAX_SPACING_FRAMES);
+        frame = std::max(frame, last.stamped);
+        last = {made, frame};
+        stamp(std::move(event), frame);
     }
 
     void endSession(std::string why, bool atOnce) {
@@ -191,6 +232,7 @@ struct Session::Impl {
                 got = enet_host_check_events(enet, &event);
             }
             const std::lock_guard lock(mutex);
+            if (hosting) closeFrames();
             if (leaving && !left) {
                 for (Link& link : links) enet_peer_disconnect_later(link.peer, 0);
                 left = true;
@@ -280,7 +322,7 @@ struct Session::Impl {
             if (actingPeer != link->id) return;
             ScriptEvent event = input->event;
             event.peer = link->id;
-            stamp(event);
+            stampInput(event, input->event.frame);
             return;
         }
         if (const auto* hash = std::get_if<FrameHash>(&*message)) return compareHash(*link, hash->presents, hash->hash);
@@ -303,6 +345,7 @@ struct Session::Impl {
             return;
         }
         link.id = id;
+        spacing[static_cast<std::size_t>(id)] = {};
         link.name = peerName(hello.name);
         if (link.name.empty()) link.name = "PLAYER" + std::to_string(id);
         ++joined;
@@ -364,10 +407,11 @@ Session::Session(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
 Session::~Session() = default;
 
 std::unique_ptr<Session> Session::host(std::uint16_t port, const Identity& identity, const std::string& settings,
-                                       std::string& error) {
+                                       int framesPerSecond, std::string& error) {
     startEnet();
     auto impl = std::make_unique<Impl>();
     impl->hosting = true;
+    impl->framesPerSecond = std::max(framesPerSecond, 1);
     impl->identity = identity;
     impl->settings = settings;
     ENetAddress address{};
@@ -380,6 +424,7 @@ std::unique_ptr<Session> Session::host(std::uint16_t port, const Identity& ident
         return nullptr;
     }
     impl->enet->maximumPacketSize = MAX_MESSAGE_BYTES;
+    impl->started = Clock::now();
     Impl* raw = impl.get();
     impl->thread = std::thread([raw] { raw->run(); });
     return std::unique_ptr<Session>(new Session(std::move(impl)));
@@ -458,7 +503,9 @@ const std::string& Session::hostSettings() const { return impl_->settings; }
 void Session::submit(const ScriptEvent& input) {
     const std::lock_guard lock(impl_->mutex);
     if (impl_->hosting) {
-        impl_->stamp(input);
+        ScriptEvent event = input;
+        event.peer = 0;
+        impl_->stampInput(event, input.frame);
     } else {
         ScriptEvent event = input;
         event.peer = 0;
@@ -469,12 +516,6 @@ void Session::submit(const ScriptEvent& input) {
 bool Session::reach(std::int64_t frame, std::vector<ScriptEvent>& due) {
     Impl& s = *impl_;
     std::unique_lock lock(s.mutex);
-    if (s.hosting && !s.stopNow && frame + INPUT_DELAY - 1 > s.closedUpTo) {
-        // Nothing stamped from now on can fall before frame + INPUT_DELAY.
-        s.closedUpTo = frame + INPUT_DELAY - 1;
-        for (ScriptEvent& event : s.open) s.history.push_back(std::move(event));
-        s.open.clear();
-    }
     s.held.wait(lock, [&] { return s.closedUpTo >= frame || s.stopNow || s.leaving || !s.ended.empty(); });
     if (s.stopNow || s.leaving || s.closedUpTo < frame) return false;
     while (s.delivered < s.history.size() && s.history[s.delivered].frame <= frame) due.push_back(s.history[s.delivered++]);

@@ -1,10 +1,12 @@
 // An online game: every machine runs the whole game, and only the players' input travels.
 //
 // The host is the sequencer. Each machine's local input goes to it; it gives every input the frame
-// at which it takes effect (its own frame plus INPUT_DELAY) and sends every peer, itself included,
-// the closed list of each frame's events. A machine runs frame F only once it holds F's list, so all
-// of them hand the game the same input at the same frame. The network runs on the session's own
-// thread: a slow frame or a message box on one machine never stalls the others.
+// at which it takes effect (the sequencer's frame plus INPUT_DELAY) and sends every machine, the
+// host's own game included, the closed list of each frame's events. A machine runs frame F only once
+// it holds F's list, so all of them hand the game the same input at the same frame. The sequencer
+// and the network run on the session's own thread, and its frames follow the clock, not the host's
+// game: a slow frame or a message box on any machine, the host's too, never stalls the others; a
+// game that fell behind runs its frames unpaced until it has caught up.
 #pragma once
 
 #include <cstdint>
@@ -38,9 +40,10 @@ struct Traffic {
 
 class Session {
 public:
-    // Listens on `port` on every interface. Null with the reason when the port cannot be had.
+    // Listens on `port` on every interface; the frames close at framesPerSecond from now on. Null
+    // with the reason when the port cannot be had.
     static std::unique_ptr<Session> host(std::uint16_t port, const Identity& identity, const std::string& settings,
-                                         std::string& error);
+                                         int framesPerSecond, std::string& error);
     // Connects and shakes hands, waiting a few seconds at most. Null with the reason when the host
     // cannot be reached or refuses.
     static std::unique_ptr<Session> join(const std::string& address, std::uint16_t port, const std::string& name,
@@ -56,8 +59,8 @@ public:
     // --- Game thread ---
     // A local input (key, move, press, release). The host stamps its own; a peer sends it on.
     void submit(const ScriptEvent& input);
-    // The game has reached `frame`: waits until the frame is closed and moves the events of every
-    // frame up to it to `due`, in order. False when the session has ended and the frame will never
+    // The game has reached `frame`: waits until the frame is closed (held, on a joined machine)
+    // and moves the events of every frame up to it to `due`, in order. False when the session has ended and the frame will never
     // come (endReason says why), or after leave.
     bool reach(std::int64_t frame, std::vector<ScriptEvent>& due);
     // How many frames beyond `frame` this machine holds: a peer that far behind runs unpaced.
