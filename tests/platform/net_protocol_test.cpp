@@ -118,7 +118,7 @@ TEST(NetProtocol, MalformedMessagesAreRefusedWithAReason) {
         EXPECT_NE(error.find(reason), std::string::npos) << reason << " -> " << error;
     }
     std::vector<std::uint8_t> unknownKind = net::encode(net::Input{event(0, 0, K::Key)});
-    unknownKind[2] = 0x7F;  // type, peer, then the event's kind
+    unknownKind[10] = 0x7F;  // type, frame, peer, then the event's kind
     const std::pair<std::vector<std::uint8_t>, const char*> raw[] = {
         {{0}, "unknown message type"}, {{8, 0, 0, 0, 0}, "unknown message type"}, {unknownKind, "unknown event kind"}};
     for (const auto& [bytes, reason] : raw) {
