@@ -161,14 +161,15 @@ struct Session::Impl {
     }
 
     // --- Under the mutex ---
-    // Host: every frame the clock has passed, and the input delay beyond it, is closed: nothing
-    // stamped from now on can fall before them.
+    // Host: what is stamped from now on falls INPUT_DELAY frames after the clock's frame, so every
+    // frame before that is closed and goes out now; the machines run only up to the clock's frame
+    // (see reach), which gives the events the delay's time to reach them.
     void closeFrames() {
         if (stopNow) return;
         const auto elapsed = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - started).count();
-        const std::int64_t frame = elapsed * framesPerSecond / 1'000'000;
-        if (frame + INPUT_DELAY - 1 <= closedUpTo) return;
-        closedUpTo = frame + INPUT_DELAY - 1;
+        const std::int64_t frame = elapsed * framesPerSecond / 1'000'000 + INPUT_DELAY - 1;
+        if (frame <= closedUpTo) return;
+        closedUpTo = frame;
         const auto closed = std::ranges::find_if(open, [&](const ScriptEvent& e) { return e.frame > closedUpTo; });
         std::move(open.begin(), closed, std::back_inserter(history));
         open.erase(open.begin(), closed);
@@ -186,12 +187,16 @@ struct Session::Impl {
     void stamp(ScriptEvent event) { stamp(std::move(event), closedUpTo + 1); }
 
     // A machine's input, `made` at its frame: at the first open frame, or as far after its previous
-    // input as it was made after it.
+    // input as it was made after it (within MAX_SPACING_FRAMES); never in one frame with an input
+    // made in an earlier frame, so a press and its release stay a click.
     void stampInput(ScriptEvent event, std::int64_t made) {
         Spacing& last = spacing[static_cast<std::size_t>(event.peer)];
         std::int64_t frame = closedUpTo + 1;
-        if (last.stamped >= 0)
-            frame = std::clamp(last.stamped + (made - last.made), frame, closedUpTo + 1 + MAX_SPACING_FRAMES);
+        if (last.stamped >= 0) {
+            const std::int64_t apart = made - last.made;
+            frame = std::clamp(last.stamped + apart, frame, frame + MAX_SPACING_FRAMES);
+            if (apart > 0) frame = std::max(frame, last.stamped + 1);
+        }
         frame = std::max(frame, last.stamped);
         last = {made, frame};
         stamp(std::move(event), frame);
@@ -516,7 +521,11 @@ void Session::submit(const ScriptEvent& input) {
 bool Session::reach(std::int64_t frame, std::vector<ScriptEvent>& due) {
     Impl& s = *impl_;
     std::unique_lock lock(s.mutex);
-    s.held.wait(lock, [&] { return s.closedUpTo >= frame || s.stopNow || s.leaving || !s.ended.empty(); });
+    // The frames held beyond the clock's are for the events to arrive in time, not to be run yet;
+    // once the host has gone, every frame held is played out.
+    s.held.wait(lock, [&] {
+        return s.closedUpTo >= frame + INPUT_DELAY - 1 || s.stopNow || s.leaving || !s.ended.empty();
+    });
     if (s.stopNow || s.leaving || s.closedUpTo < frame) return false;
     while (s.delivered < s.history.size() && s.history[s.delivered].frame <= frame) due.push_back(s.history[s.delivered++]);
     return true;

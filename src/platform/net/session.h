@@ -19,7 +19,8 @@
 namespace platform::net {
 
 constexpr std::uint16_t DEFAULT_PORT = 24680;
-// Frames from an input to the frame it takes effect in: time for it to reach every peer.
+// Frames from the sequencer's frame (the clock's) to the frame an input made now takes effect in:
+// the time it has to reach every machine.
 constexpr std::int64_t INPUT_DELAY = 4;
 // Every this many frames shown, each peer tells the host the hash of what it has shown.
 constexpr std::int64_t HASH_EVERY = 60;
@@ -59,8 +60,9 @@ public:
     // --- Game thread ---
     // A local input (key, move, press, release). The host stamps its own; a peer sends it on.
     void submit(const ScriptEvent& input);
-    // The game has reached `frame`: waits until the frame is closed (held, on a joined machine)
-    // and moves the events of every frame up to it to `due`, in order. False when the session has ended and the frame will never
+    // The game has reached `frame`: waits until the sequencer's clock has (as far as this machine
+    // knows), which closes the frame, and moves the events of every frame up to it to `due`, in
+    // order. False when the session has ended and the frame will never
     // come (endReason says why), or after leave.
     bool reach(std::int64_t frame, std::vector<ScriptEvent>& due);
     // How many frames beyond `frame` this machine holds: a peer that far behind runs unpaced.

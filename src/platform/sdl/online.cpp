@@ -7,7 +7,8 @@
 namespace platform::sdl {
 
 namespace {
-// Held frames beyond the input delay mean this machine runs behind the host.
+// A machine at the sequencer's frame holds INPUT_DELAY - 1 frames more; a few beyond that, it is
+// behind.
 constexpr std::int64_t BEHIND_BY = net::INPUT_DELAY + 2;
 }  // namespace
 
