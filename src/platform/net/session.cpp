@@ -238,15 +238,16 @@ struct Session::Impl {
             }
             const std::lock_guard lock(mutex);
             if (hosting) closeFrames();
-            if (leaving && !left) {
-                for (Link& link : links) enet_peer_disconnect_later(link.peer, 0);
-                left = true;
-            }
             if (hosting)
                 sendFrames(false);
             else
                 for (const Message& m : std::exchange(outbox, {}))
                     if (!links.empty()) send(links.front().peer, m);
+            // After what was queued, which the goodbye lets go first.
+            if (leaving && !left) {
+                for (Link& link : links) enet_peer_disconnect_later(link.peer, 0);
+                left = true;
+            }
             enet_host_flush(enet);
             traffic.bytesSent = enet->totalSentData;
             traffic.bytesReceived = enet->totalReceivedData;
