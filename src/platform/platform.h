@@ -42,6 +42,9 @@ struct Rect {
 
 enum class MouseButton { Left, Right };
 
+// The Escape key's virtual-key code: online, a joined machine keeps it to itself.
+constexpr int ESCAPE_KEY = 0x1B;
+
 // Receives the keyboard and mouse buttons. The backends deliver every event on the game thread at
 // its next wait point (a present or a sleep), in the order the events happened: this is what makes
 // a recorded game replay exactly.

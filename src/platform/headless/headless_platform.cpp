@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <thread>
 #include <utility>
@@ -16,6 +17,7 @@
 #include "platform/font.h"
 #include "platform/headless/frame_hash.h"
 #include "platform/headless/script_player.h"
+#include "platform/net/game_stream.h"
 #include "platform/net/session.h"
 #include "platform/png.h"
 #include "platform/stats.h"
@@ -38,7 +40,9 @@ double threadCpuMs() {
 class HeadlessPlatform final : public Platform {
 public:
     HeadlessPlatform(const BackendOptions& options, const std::vector<ScriptEvent>& script)
-        : options(options), script(script), mixer(createVirtualMixer()), ttf(createTtfFont()) {}
+        : options(options), script(script), mixer(createVirtualMixer()), ttf(createTtfFont()) {
+        if (session) stream.emplace(*session, options.recordHeader);
+    }
 
     DisplayStatus openDisplay(int, int) override { return DisplayStatus::Ok; }
     std::uint32_t redMask() const override { return layout565() ? 0xF800 : 0x7C00; }
@@ -147,7 +151,7 @@ private:
                            event.kind == ScriptEvent::Kind::Press || event.kind == ScriptEvent::Kind::Release;
         if (!session || !input) return deliver(event);
         // A joined machine's Escape leaves the game; it never reaches the shared one.
-        if (!session->hosting() && event.kind == ScriptEvent::Kind::Key && event.virtualKey == 0x1B) {
+        if (!session->hosting() && event.kind == ScriptEvent::Kind::Key && event.virtualKey == ESCAPE_KEY) {
             if (stats.exit.empty()) stats.exit = "left";
             return;
         }
@@ -156,52 +160,20 @@ private:
 
     // The stream's events up to this frame, as every machine gets them; recorded as they come.
     void takeStream(std::int64_t frame, bool onGameThread) {
-        due.clear();
-        const bool held = session->reach(frame, due);
-        for (const ScriptEvent& event : due) {
-            if (record.is_open()) record << formatScriptEvent(event) << '\n';
-            streamLines += formatScriptEvent(event) + '\n';
-            deliver(event);
-        }
-        if (session->hosting() && input) session->setGameState(input->actingPeer(), input->joinable());
-        if (held || !onGameThread) return;
-        // The recording is the online game's: it ends with it.
-        if (record.is_open()) {
-            record << frame << " quit\n";
-            record.close();
-        }
-        std::string why = session->endReason();
-        if (session->outOfStep()) why += net::saveReport(options.recordHeader + streamLines);
+        if (stream->take(frame, input, record, [this](const ScriptEvent& event) { deliver(event); }) || !onGameThread)
+            return;
+        const SessionEnded ended = stream->end(frame, record);
         session = nullptr;
-        throw SessionEnded(why);
+        throw ended;
     }
-
-    // Input from anyone but the one who may act now is not handed over.
-    bool mayAct(const ScriptEvent& event) { return event.peer == (input ? input->actingPeer() : 0); }
 
     void endIfDue() const {
         if (!stats.exit.empty()) throw QuitRequested();
     }
 
     void deliver(const ScriptEvent& event) {
+        if (handInput(event, input, [this](Point point) { moveCursor(point); })) return;
         switch (event.kind) {
-            case ScriptEvent::Kind::Key:
-                if (input && mayAct(event)) input->onKeyDown(event.virtualKey);
-                break;
-            case ScriptEvent::Kind::Move:
-            case ScriptEvent::Kind::Click:
-                if (mayAct(event)) moveCursor(event.point);
-                break;
-            case ScriptEvent::Kind::Press:
-            case ScriptEvent::Kind::Release:
-                if (input && mayAct(event)) input->onMouseButton(event.button, event.kind == ScriptEvent::Kind::Press);
-                break;
-            case ScriptEvent::Kind::Join:
-                if (input) input->onPeerJoined(event.peer, event.name);
-                break;
-            case ScriptEvent::Kind::Leave:
-                if (input) input->onPeerLeft(event.peer);
-                break;
             case ScriptEvent::Kind::Screenshot:
                 if (!shown.pixels)
                     std::fprintf(stderr,
@@ -220,6 +192,8 @@ private:
                 break;
             case ScriptEvent::Kind::Quit:
                 if (stats.exit.empty()) stats.exit = "quit";
+                break;
+            default:  // input, handed over above
                 break;
         }
     }
@@ -248,8 +222,7 @@ private:
     BackendOptions options;
     ScriptPlayer script;
     net::Session* session = options.session;  // null once the online game has ended
-    std::vector<ScriptEvent> due;
-    std::string streamLines;  // the stream so far, for a report when the machines go out of step
+    std::optional<GameStream> stream;
     std::ofstream record;
     std::unique_ptr<VirtualMixer> mixer;
     std::unique_ptr<FontRenderer> ttf;

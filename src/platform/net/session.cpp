@@ -29,9 +29,12 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int CONNECT_TIMEOUT_MS = 5000;
 constexpr int WELCOME_TIMEOUT_MS = 10000;
-// A peer silent this long has gone (ENet's own timeout, shortened from its 30 s).
-constexpr enet_uint32 PEER_TIMEOUT_MIN_MS = 3000;
-constexpr enet_uint32 PEER_TIMEOUT_MAX_MS = 6000;
+// A machine that has answered nothing for this long has gone (ENet's own timeouts: the first when
+// its resends have run out, the second in any case; shortened from 5 s and 30 s for the second).
+constexpr enet_uint32 PEER_TIMEOUT_MIN_MS = 5000;
+constexpr enet_uint32 PEER_TIMEOUT_MAX_MS = 20000;
+// How long the host's last frames and goodbye may take to be acknowledged as it leaves.
+constexpr auto GOODBYE_TIME = std::chrono::seconds(2);
 // Far more than a hand and a mouse make (the window sends at most one move a frame).
 constexpr int MAX_INPUTS_PER_SECOND = 300;
 // A joiner's frame hashes may run ahead of the host's by a few frames; more are not kept.
@@ -150,7 +153,7 @@ struct Session::Impl {
         if (hosting) sendFrames(true);
         // Leave politely: what is queued goes first, then the goodbye.
         for (Link& link : links) enet_peer_disconnect_later(link.peer, 0);
-        const auto deadline = Clock::now() + std::chrono::milliseconds(300);
+        const auto deadline = Clock::now() + GOODBYE_TIME;
         ENetEvent event;
         while (!links.empty() && Clock::now() < deadline && enet_host_service(enet, &event, 10) >= 0) {
             if (event.type == ENET_EVENT_TYPE_DISCONNECT)

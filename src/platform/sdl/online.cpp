@@ -1,6 +1,7 @@
 // The window in an online game: this machine's input goes to the host, and the game gets the
 // stream's input, the same on every machine, at the frame the host gave it.
 #include "platform/headless/frame_hash.h"
+#include "platform/net/game_stream.h"
 #include "platform/net/session.h"
 #include "platform/sdl/sdl_platform.h"
 
@@ -37,54 +38,16 @@ void SdlPlatform::exchangeInput(std::int64_t frame) {
     takeStream(frame);
 }
 
+// The stream's input moves the game's pointer; the window's own stays where its player has it.
 void SdlPlatform::takeStream(std::int64_t frame) {
-    due_.clear();
-    const bool held = session_->reach(frame, due_);
-    for (const ScriptEvent& event : due_) {
-        const std::string line = formatScriptEvent(event);
-        if (record_.is_open()) record_ << line << '\n';
-        streamLines_ += line + '\n';
-        hand(event);
-    }
-    if (!due_.empty() && record_.is_open()) record_.flush();
-    if (session_->hosting() && handler_) session_->setGameState(handler_->actingPeer(), handler_->joinable());
-    if (held) return;
+    const auto hand = [this](const ScriptEvent& event) {
+        handInput(event, handler_, [this](Point point) { cursor_ = clampToClip(point, clip_); });
+    };
+    if (stream_->take(frame, handler_, record_, hand)) return;
     if (link_.closed()) quit();
-    // The recording is the online game's: it ends with it.
-    if (record_.is_open()) {
-        record_ << frame << " quit\n";
-        record_.close();
-    }
-    std::string why = session_->endReason();
-    if (session_->outOfStep()) why += net::saveReport(options_.recordHeader + streamLines_);
+    const SessionEnded ended = stream_->end(frame, record_);
     session_ = nullptr;
-    throw SessionEnded(why);
-}
-
-// Input from anyone but the one who may act now is not handed over.
-void SdlPlatform::hand(const ScriptEvent& event) {
-    const int acting = handler_ ? handler_->actingPeer() : 0;
-    const bool mayAct = event.peer == acting;
-    switch (event.kind) {
-        case ScriptEvent::Kind::Key:
-            if (handler_ && mayAct) handler_->onKeyDown(event.virtualKey);
-            break;
-        case ScriptEvent::Kind::Move:
-            if (mayAct) cursor_ = clampToClip(event.point, clip_);
-            break;
-        case ScriptEvent::Kind::Press:
-        case ScriptEvent::Kind::Release:
-            if (handler_ && mayAct) handler_->onMouseButton(event.button, event.kind == ScriptEvent::Kind::Press);
-            break;
-        case ScriptEvent::Kind::Join:
-            if (handler_) handler_->onPeerJoined(event.peer, event.name);
-            break;
-        case ScriptEvent::Kind::Leave:
-            if (handler_) handler_->onPeerLeft(event.peer);
-            break;
-        default:
-            break;
-    }
+    throw ended;
 }
 
 // Answered on the window thread, on this machine only; the shared game goes on meanwhile.

@@ -10,7 +10,7 @@ namespace platform::sdl {
 namespace {
 
 constexpr int KEY_RETURN = 0x0D;  // a key no screen gives a meaning of its own: it only "presses a key"
-constexpr int KEY_ESCAPE = 0x1B;
+constexpr int KEY_ESCAPE = ESCAPE_KEY;
 constexpr int KEY_YES = 'Y';
 constexpr int KEY_NO = 'N';
 constexpr int AXIS_TRAVEL = 32767;

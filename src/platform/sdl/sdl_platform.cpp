@@ -17,6 +17,7 @@ SdlPlatform::SdlPlatform(const BackendOptions& options, std::uint32_t wakeEventT
       font_(createTtfFont()),
       link_([this] { wakeWindow(); }),
       session_(options.session) {
+    if (session_) stream_.emplace(*session_, options_.recordHeader);
     // The mapping database SDL ships, and SDL_GAMECONTROLLERCONFIG, come with the subsystem; the
     // pads already plugged in arrive as "added" events like the ones plugged in later.
     if (options_.pads && SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) options_.pads = false;

@@ -27,6 +27,7 @@
 #include "platform/sdl/sdl_window.h"
 #include "platform/sdl/wait_clock.h"
 #include "platform/sdl/window_link.h"
+#include "platform/net/game_stream.h"
 #include "platform/script.h"
 
 namespace platform::sdl {
@@ -91,7 +92,6 @@ private:
     void noteFrameHash(PixelView frame);
     void exchangeInput(std::int64_t frame);
     void takeStream(std::int64_t frame);
-    void hand(const ScriptEvent& event);
     void askToLeave();
 
     // Game thread (wait_points.cpp).
@@ -147,8 +147,7 @@ private:
     // Online: null once the game has ended; the window thread reads options_.session instead.
     net::Session* session_ = nullptr;
     std::optional<Point> sentPointer_;  // the local pointer as last sent to the host
-    std::vector<ScriptEvent> due_;
-    std::string streamLines_;  // the stream so far, for a report when the machines go out of step
+    std::optional<GameStream> stream_;
     std::int64_t presents_ = 0;
     std::uint64_t shownHash_ = 0;
     std::atomic<bool> leaveAsked_{false};  // a joined machine's Escape, answered by the window thread

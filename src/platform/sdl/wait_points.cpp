@@ -156,7 +156,7 @@ void SdlPlatform::padMovesPointer(std::int64_t frame, Point position) {
 // joined machine's Escape, which asks this machine's player whether to leave.
 void SdlPlatform::deliver(std::int64_t frame, const InputEvent& event) {
     if (session_) {
-        if (event.kind == InputEvent::Kind::Key && event.virtualKey == 0x1B && !session_->hosting())
+        if (event.kind == InputEvent::Kind::Key && event.virtualKey == ESCAPE_KEY && !session_->hosting())
             askToLeave();
         else
             session_->submit(scriptEvent(frame, event));
