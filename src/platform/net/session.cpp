@@ -458,9 +458,12 @@ std::unique_ptr<Session> Session::join(const std::string& address, std::uint16_t
         return nullptr;
     }
     ENetPeer* peer = enet_host_connect(impl->enet, &to, 1, 0);
-    ENetEvent event;
-    if (!peer || enet_host_service(impl->enet, &event, CONNECT_TIMEOUT_MS) <= 0 ||
-        event.type != ENET_EVENT_TYPE_CONNECT) {
+    ENetEvent event{};
+    // In short waits: ENet sends the request again only while it is serviced.
+    const auto connectBy = Clock::now() + std::chrono::milliseconds(CONNECT_TIMEOUT_MS);
+    while (peer && event.type != ENET_EVENT_TYPE_CONNECT && Clock::now() < connectBy)
+        if (enet_host_service(impl->enet, &event, 50) < 0) break;
+    if (!peer || event.type != ENET_EVENT_TYPE_CONNECT) {
         error = "no game is hosted at " + where + " (no answer)";
         return nullptr;
     }
