@@ -14,7 +14,8 @@ namespace {
 
 bool sameEvent(const platform::ScriptEvent& a, const platform::ScriptEvent& b) {
     return a.frame == b.frame && a.period == b.period && a.kind == b.kind && a.virtualKey == b.virtualKey &&
-           a.point.x == b.point.x && a.point.y == b.point.y && a.button == b.button && a.file == b.file;
+           a.point.x == b.point.x && a.point.y == b.point.y && a.button == b.button && a.file == b.file &&
+           a.peer == b.peer && a.name == b.name;
 }
 
 // Far enough for repeats to come round, short enough to keep each input fast.

@@ -64,3 +64,29 @@ TEST(ScriptParser, MalformedLinesNameTheLineAndLeaveNoEvents) {
         EXPECT_NE(error.find(expected), std::string::npos) << text << " -> " << error;
     }
 }
+
+TEST(ScriptParser, PeersInputsJoinsAndLeaves) {
+    const struct {
+        const char* line;
+        K kind;
+        int peer;
+        const char* name;
+    } cases[] = {{"5 @2 key A", K::Key, 2, ""}, {"6 join 2 BOB", K::Join, 2, "BOB"}, {"7 leave 3", K::Leave, 3, ""}};
+    for (const auto& c : cases) {
+        const std::vector<ScriptEvent> events = parse(c.line);
+        ASSERT_EQ(events.size(), 1u) << c.line;
+        EXPECT_EQ(std::tie(events[0].kind, events[0].peer, events[0].name), std::tie(c.kind, c.peer, c.name)) << c.line;
+        EXPECT_EQ(platform::formatScriptEvent(events[0]), c.line);
+    }
+    const std::pair<const char*, const char*> refused[] = {
+        {"1 @0 key A", "bad peer '@0'"}, {"1 @9 key A", "bad peer '@9'"}, {"1 @2 quit", "only input"},
+        {"1 join 2 bad-name", "bad name 'bad-name'"}, {"1 join 5 BOB", "bad peer '5'"},
+        {"1 join 2 ABCDEFGHIJKLM", "bad name"}, {"1 @2 join 2 BOB", "only input"},
+    };
+    for (const auto& [text, expected] : refused) {
+        std::string error;
+        EXPECT_TRUE(parse(text, &error).empty()) << text;
+        EXPECT_NE(error.find(expected), std::string::npos) << text << " -> " << error;
+    }
+    EXPECT_EQ(platform::peerName("bob-the_2nd builder!"), "BOBTHE2NDBUI");
+}
