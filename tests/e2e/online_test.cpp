@@ -122,8 +122,8 @@ TEST_F(Online, ThroughALossyRelayTheMachinesStayInStep) {
     const UdpProxy relays[] = {{24804, 24803, {30, 0.05, 1}}, {24805, 24803, {30, 0.05, 2}}};
     ASSERT_TRUE(relays[0].ok() && relays[1].ok());
     ASSERT_NO_FATAL_FAILURE(startSession(24803, 600, 24804, 5100));
-    const std::string hostStats = stats(host, "host"), played = recording("peer1");
     const std::string peerStats[] = {stats(peers[0], "peer1"), stats(peers[1], "peer2")};
+    const std::string hostStats = stats(host, "host"), played = recording("peer1");
     EXPECT_EQ(hashOf(peerStats[0]), hashOf(peerStats[1]));
     EXPECT_EQ(stat(peerStats[1], "battles"), 1);
     EXPECT_EQ(recording("peer2"), played);
