@@ -86,8 +86,8 @@ protected:
     // Starts the game in the background, as `run` does; its output and messages go to NAME.out and
     // NAME.err. Anything still running at the end of the test is killed.
     pid_t start(const std::string& args, const std::string& name) {
-        const std::string command =
-            "cd '" + dir.string() + "' && exec '" RAMPARO_BUILD_DIR "/ramparo' " + args + " >" + name + ".out 2>" + name + ".err";
+        const std::string command = "cd '" + dir.string() + "' && exec '" RAMPARO_BUILD_DIR "/ramparo' " +
+                                    args + " >" + name + ".out 2>" + name + ".err";
         const char* argv[] = {"sh", "-c", command.c_str(), nullptr};
         const pid_t pid = fork();
         if (pid == 0) {
