@@ -20,6 +20,11 @@ std::string summary(const CommandLine& line) {
                                       {" script=", b.scriptFile}, {" stats=", b.statsFile}, {" record=", b.recordFile}})
         if (!value.empty()) out << name << value;
     if (b.maxFrames != -1) out << " frames=" << b.maxFrames;
+    if (line.pace != 0) out << " pace=" << line.pace;
+    if (line.host) out << " host";
+    if (!line.joinAddress.empty()) out << " join=" << line.joinAddress;
+    if (line.port != 0) out << " port=" << line.port;
+    if (!line.name.empty()) out << " name=" << line.name;
     return out.str();
 }
 
@@ -62,8 +67,20 @@ TEST(CommandLineParsing, ArgumentsToWhatTheyAskFor) {
         {{"--headless", "--max-frames", "-1"}, "error: --max-frames takes a number of frames, not '-1'", {}},
         {{"--script", "s.txt"}, "error: --script, --max-frames and --stats need --headless", {}},
         {{"--stats", "-"}, "error: --script, --max-frames and --stats need --headless", {}},
+        {{"--headless", "--pace", "30"}, "error: --pace needs --headless and --host", {}},
         {{"--headless", "--record", "r.txt"},
-         "error: --record needs the window: it cannot be used with --headless", {}},
+         "error: --record needs the window or an online game (--host, --join)", {}},
+        // Online: the port follows --host only when it is not another option.
+        {{"--host"}, "run host", {}},
+        {{"--host", "5000", "--headless", "--record", "r.txt", "--pace", "200"},
+         "run headless record=r.txt pace=200 host port=5000", {}},
+        {{"--host=5000"}, "run host port=5000", {}},
+        {{"--host", "0"}, "error: --host takes a port number 1..65535, not '0'", {}},
+        {{"--join", "a:b"}, "error: --join takes ADDRESS or ADDRESS:PORT (a port 1..65535), not 'a:b'", {}},
+        {{"--join", "host:24680", "--name", "ANN"}, "run join=host port=24680 name=ANN", {}},
+        {{"--join=example.org"}, "run join=example.org", {}},
+        {{"--name", "ANN"}, "error: --name needs --join", {}},
+        {{"--host", "--join", "h"}, "error: --host and --join cannot both be given", {}},
         {{"--window=yes"}, "error: option '--window' takes no value", {}},
         {{"--volume", "101"}, "error: --volume takes a number 0..100, not '101'", {}},
     };

@@ -3,10 +3,13 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -65,7 +68,10 @@ protected:
             if (const std::string ext = entry.path().extension(); ext == ".spr" || ext == ".sdf" || ext == ".frc")
                 fs::copy_file(entry.path(), dir / "data" / entry.path().filename());
     }
-    void TearDown() override { fs::remove_all(dir); }
+    void TearDown() override {
+        while (!running.empty()) stop(running.back());
+        fs::remove_all(dir);
+    }
 
     // Runs from the test's directory; env goes in front of the command (e.g. "env -u DISPLAY").
     Result run(const std::string& args, const std::string& env = "") {
@@ -77,6 +83,41 @@ protected:
     Result play(const std::string& script, const std::string& options = "", const std::string& env = "") {
         return run("--headless --data data --stats - --script " + script + " " + options, env);
     }
+    // Starts the game in the background, as `run` does; its output and messages go to NAME.out and
+    // NAME.err. Anything still running at the end of the test is killed.
+    pid_t start(const std::string& args, const std::string& name) {
+        const std::string command = "cd '" + dir.string() + "' && exec '" RAMPARO_BUILD_DIR "/ramparo' " +
+                                    args + " >" + name + ".out 2>" + name + ".err";
+        const char* argv[] = {"sh", "-c", command.c_str(), nullptr};
+        const pid_t pid = fork();
+        if (pid == 0) {
+            execv("/bin/sh", const_cast<char* const*>(argv));
+            _exit(127);
+        }
+        if (pid > 0) running.push_back(pid);
+        return pid;
+    }
+    // Waits for a game started with `start`; one still running after `seconds` is killed (status -1).
+    Result finish(pid_t pid, const std::string& name, int seconds) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+        int raw = 0;
+        pid_t ended = 0;
+        while ((ended = waitpid(pid, &raw, WNOHANG)) == 0 && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        if (ended == 0) {
+            ADD_FAILURE() << name << " still ran after " << seconds << " s: killed";
+            stop(pid);
+            raw = -1;
+        }
+        std::erase(running, pid);
+        return {ended == pid && WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(dir / (name + ".out")),
+                readFile(dir / (name + ".err"))};
+    }
+    void stop(pid_t pid) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+        std::erase(running, pid);
+    }
     void write(const std::string& name, const std::string& text) {
         fs::create_directories((dir / name).parent_path());
         std::ofstream(dir / name, std::ios::binary) << text;
@@ -84,6 +125,7 @@ protected:
     void writeIni(std::initializer_list<char> bytes) { write("data/game.ini", std::string(bytes)); }
 
     fs::path dir;
+    std::vector<pid_t> running;
 };
 
 }  // namespace e2e
