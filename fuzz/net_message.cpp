@@ -38,6 +38,7 @@ bool same(const Frames& a, const Frames& b) {
 }
 bool same(const FrameHash& a, const FrameHash& b) { return a.presents == b.presents && a.hash == b.hash; }
 bool same(const Desync& a, const Desync& b) { return a.presents == b.presents; }
+bool same(const Bye&, const Bye&) { return true; }
 
 bool sameMessage(const Message& a, const Message& b) {
     return a.index() == b.index() &&

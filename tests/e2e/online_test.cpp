@@ -115,22 +115,12 @@ TEST_F(Online, TwoJoinedMachinesPlayABattleInStepWithTheHost) {
 }
 
 // Datagrams held back up to 30 ms, so reordered, and one in twenty lost, both ways: ENet resends,
-// and the machines still play one game. Each joiner has a relay of its own. The host plays on
-// after the joiners quit, so that what it resends of the last frames still reaches them.
+// and the machines still play one game, to its last frame. Each joiner has a relay of its own.
 TEST_F(Online, ThroughALossyRelayTheMachinesStayInStep) {
     const UdpProxy relays[] = {{24804, 24803, {30, 0.05, 1}}, {24805, 24803, {30, 0.05, 2}}};
     ASSERT_TRUE(relays[0].ok() && relays[1].ok());
-    ASSERT_NO_FATAL_FAILURE(startSession(24803, 600, 24804, 5100));
-    const std::string peerStats[] = {stats(peers[0], "peer1"), stats(peers[1], "peer2")};
-    const std::string hostStats = stats(host, "host"), played = recording("peer1");
-    EXPECT_EQ(hashOf(peerStats[0]), hashOf(peerStats[1]));
-    EXPECT_EQ(stat(peerStats[1], "battles"), 1);
-    EXPECT_EQ(recording("peer2"), played);
-    EXPECT_EQ(hashOf(replay("peer1")), hashOf(peerStats[0]));
-    // The host had the joiners' stream, and every hash they sent it matched its own.
-    EXPECT_TRUE(recording("host").starts_with(played.substr(0, played.rfind("4500 quit\n")))) << played;
-    EXPECT_TRUE(has(hostStats, "\"error_boxes\": []")) << hostStats;
-    EXPECT_TRUE(has(played, " @1 press left\n") && has(played, " @2 press left\n")) << played;
+    ASSERT_NO_FATAL_FAILURE(startSession(24803, 600, 24804));
+    expectOneGame();
     for (const UdpProxy& relay : relays) EXPECT_GT(relay.dropped(), 0u);
 }
 

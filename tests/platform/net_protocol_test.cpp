@@ -75,7 +75,7 @@ TEST(NetProtocol, EveryKindKeepsItsFields) {
 TEST(NetProtocol, CutOrPaddedMessagesAreRefused) {
     const net::Message messages[] = {net::Hello{1, "v", "a", 2, 3, "n"}, net::Welcome{1, "s"}, net::Refuse{"r"},
                                      net::Input{event(0, 1, K::Move)}, net::Frames{net::MAX_FRAME, EVENTS},
-                                     net::FrameHash{5, 6},             net::Desync{5}};
+                                     net::FrameHash{5, 6},             net::Desync{5}, net::Bye{}};
     std::string error;
     for (const net::Message& message : messages) {
         std::vector<std::uint8_t> bytes = net::encode(message);
@@ -120,7 +120,7 @@ TEST(NetProtocol, MalformedMessagesAreRefusedWithAReason) {
     std::vector<std::uint8_t> unknownKind = net::encode(net::Input{event(0, 0, K::Key)});
     unknownKind[10] = 0x7F;  // type, frame, peer, then the event's kind
     const std::pair<std::vector<std::uint8_t>, const char*> raw[] = {
-        {{0}, "unknown message type"}, {{8, 0, 0, 0, 0}, "unknown message type"}, {unknownKind, "unknown event kind"}};
+        {{0}, "unknown message type"}, {{9, 0, 0, 0, 0}, "unknown message type"}, {unknownKind, "unknown event kind"}};
     for (const auto& [bytes, reason] : raw) {
         EXPECT_FALSE(net::decode(bytes, error)) << reason;
         EXPECT_EQ(error, reason);

@@ -6,7 +6,7 @@ namespace platform::net {
 
 namespace {
 
-enum class Type : std::uint8_t { Hello = 1, Welcome, Refuse, Input, Frames, FrameHash, Desync };
+enum class Type : std::uint8_t { Hello = 1, Welcome, Refuse, Input, Frames, FrameHash, Desync, Bye };
 
 // The event kinds that travel, by a number of their own so that the script's enum may change.
 enum class Wire : std::uint8_t { Key = 1, Move, Press, Release, Join, Leave };
@@ -187,9 +187,11 @@ std::vector<std::uint8_t> encode(const Message& message) {
                 w.u8(static_cast<std::uint8_t>(Type::FrameHash));
                 w.i64(m.presents);
                 w.u64(m.hash);
-            } else {
+            } else if constexpr (std::is_same_v<M, Desync>) {
                 w.u8(static_cast<std::uint8_t>(Type::Desync));
                 w.i64(m.presents);
+            } else {
+                w.u8(static_cast<std::uint8_t>(Type::Bye));
             }
         },
         message);
@@ -258,6 +260,9 @@ std::optional<Message> decode(std::span<const std::uint8_t> bytes, std::string& 
             message = m;
             break;
         }
+        case Type::Bye:
+            message = Bye{};
+            break;
         default:
             r.fail("unknown message type");
             break;

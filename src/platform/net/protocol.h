@@ -68,7 +68,12 @@ struct Desync {
     std::int64_t presents = 0;
 };
 
-using Message = std::variant<Hello, Welcome, Refuse, Input, Frames, FrameHash, Desync>;
+// Host to every peer, after its last frames: it is leaving. A peer that has taken this in has every
+// frame the host closed, and hangs up itself (ENet throws away what a machine has received but not
+// yet handed over when the other end hangs up).
+struct Bye {};
+
+using Message = std::variant<Hello, Welcome, Refuse, Input, Frames, FrameHash, Desync, Bye>;
 
 std::vector<std::uint8_t> encode(const Message& message);
 // The message, or nothing with what is wrong in error.

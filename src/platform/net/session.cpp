@@ -33,7 +33,8 @@ constexpr int WELCOME_TIMEOUT_MS = 10000;
 // its resends have run out, the second in any case; shortened from 5 s and 30 s for the second).
 constexpr enet_uint32 PEER_TIMEOUT_MIN_MS = 5000;
 constexpr enet_uint32 PEER_TIMEOUT_MAX_MS = 20000;
-// How long the host's last frames and goodbye may take to be acknowledged as it leaves.
+// How long a leaving machine waits for the other end to hang up (a leaving host: for its peers to
+// have taken in its last frames).
 constexpr auto GOODBYE_TIME = std::chrono::seconds(2);
 // Far more than a hand and a mouse make (the window sends at most one move a frame).
 constexpr int MAX_INPUTS_PER_SECOND = 300;
@@ -150,9 +151,15 @@ struct Session::Impl {
         stop = true;
         if (thread.joinable()) thread.join();
         if (!enet) return;
-        if (hosting) sendFrames(true);
-        // Leave politely: what is queued goes first, then the goodbye.
-        for (Link& link : links) enet_peer_disconnect_later(link.peer, 0);
+        // Leave politely. The host sends its last frames and a Bye, and the peers hang up once they
+        // have them; a joined machine hangs up after what it queued.
+        if (hosting) {
+            sendFrames(true);
+            for (Link& link : links)
+                if (link.id != 0) send(link.peer, Bye{});
+        } else {
+            for (Link& link : links) enet_peer_disconnect_later(link.peer, 0);
+        }
         const auto deadline = Clock::now() + GOODBYE_TIME;
         ENetEvent event;
         while (!links.empty() && Clock::now() < deadline && enet_host_service(enet, &event, 10) >= 0) {
@@ -408,6 +415,9 @@ struct Session::Impl {
             held.notify_all();
         } else if (const auto* desync = std::get_if<Desync>(&*message)) {
             wentOutOfStep(desync->presents);
+        } else if (std::holds_alternative<Bye>(*message)) {
+            endSession("The host has left the game.", false);
+            for (Link& link : links) enet_peer_disconnect_later(link.peer, 0);
         }
     }
 };
