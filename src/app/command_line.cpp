@@ -124,6 +124,9 @@ CommandLine parseCommandLine(std::span<const std::string_view> args) {
         } else if (option == "--join") {
             // ADDRESS or ADDRESS:PORT
             const std::size_t colon = value.rfind(':');
+            if (colon != std::string_view::npos && value.find(':') != colon)
+                return refused("--join takes an IPv4 address or a host name (the network speaks IPv4 only), not '" +
+                               shown + "'");
             long long port = 0;
             if (colon != std::string_view::npos && !parseInteger(value.substr(colon + 1), 1, 65535, port))
                 return refused("--join takes ADDRESS or ADDRESS:PORT (a port 1..65535), not '" + shown + "'");

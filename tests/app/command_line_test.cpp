@@ -79,6 +79,7 @@ TEST(CommandLineParsing, ArgumentsToWhatTheyAskFor) {
         {{"--join", "a:b"}, "error: --join takes ADDRESS or ADDRESS:PORT (a port 1..65535), not 'a:b'", {}},
         {{"--join", "host:24680", "--name", "ANN"}, "run join=host port=24680 name=ANN", {}},
         {{"--join=example.org"}, "run join=example.org", {}},
+        {{"--join", "::1"}, "error: --join takes an IPv4 address or a host name (the network speaks IPv4 only), not '::1'", {}},
         {{"--name", "ANN"}, "error: --name needs --join", {}},
         {{"--host", "--join", "h"}, "error: --host and --join cannot both be given", {}},
         {{"--window=yes"}, "error: option '--window' takes no value", {}},

@@ -29,7 +29,10 @@ void SdlPlatform::exchangeInput(std::int64_t frame) {
     Point pointer;
     input_.take(arrived_, pointer);
     pointer = clampToClip(pointer, clip_);
-    if (!sentPointer_ || sentPointer_->x != pointer.x || sentPointer_->y != pointer.y) {
+    // A machine catching up runs many frames a moment: its pointer waits until it has caught up,
+    // rather than flood the host with moves that would land late anyway.
+    const bool moved = !sentPointer_ || sentPointer_->x != pointer.x || sentPointer_->y != pointer.y;
+    if (moved && !catchingUp()) {
         sentPointer_ = pointer;
         session_->submit(scriptEvent(frame, InputEvent::move(pointer)));
     }
