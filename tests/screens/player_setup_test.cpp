@@ -1,6 +1,8 @@
 #include "screens/player_setup.h"
 
 #include "battle/battle_state.h"
+#include "core/input.h"
+#include "core/online.h"
 #include "core/player.h"
 #include "screen_test_support.h"
 #include "screens/screens.h"
@@ -120,4 +122,42 @@ TEST_F(PlayerSetup, ColourAndRoleButtonsActOnTheEditedPlayer) {
         EXPECT_EQ(players[1].isComputer, role);
     }
     EXPECT_EQ(machine.played(18), 3);
+}
+
+// Online: REMOTE comes after COMPUTER only while a joined machine has no player; the machine that
+// leaves hands its player to the computer (mid-turn too), and only the player on turn's machine acts.
+TEST_F(PlayerSetup, TheRoleButtonBindsJoinedMachinesWhichHandTheirPlayersToTheComputerOnLeaving) {
+    const auto role = [](int k) { return std::pair<int, int>(players[k].isComputer, players[k].remotePeer); };
+    forgetPeers();
+    stepPlayerRole(0);
+    stepPlayerRole(0);
+    EXPECT_EQ(role(0), (std::pair{0, 0}));
+    peerJoined(2, "ANN");
+    peerJoined(3, "BOB");
+    stepPlayerRole(0);
+    stepPlayerRole(0);
+    EXPECT_EQ(role(0), (std::pair{0, 2}));
+    EXPECT_EQ(players[0].name, "ANN");
+    EXPECT_EQ(freePeer(1), 3);
+    players[1].isComputer = 1;
+    stepPlayerRole(1);
+    EXPECT_EQ(players[1].remotePeer, 3);
+    EXPECT_EQ(freePeer(2), 0);
+
+    currentPlayer = 1;
+    EXPECT_EQ(actingPeer(), 0) << "outside a turn the host acts";
+    playerOnTurnActs = true;
+    EXPECT_EQ(actingPeer(), 3);
+    yesNoAsked = true;
+    EXPECT_EQ(actingPeer(), 0) << "the question is the host's";
+    yesNoAsked = false;
+    computerTakesOver = false;
+    peerLeft(3);
+    EXPECT_TRUE(computerTakesOver);
+    EXPECT_EQ(role(1), (std::pair{1, 0}));
+    EXPECT_EQ(actingPeer(), 0);
+    stepPlayerRole(0);
+    EXPECT_EQ(players[0].remotePeer, 0) << "REMOTE steps back to HUMAN";
+    forgetPeers();
+    EXPECT_FALSE(playerOnTurnActs || onlinePeers[2].present);
 }
