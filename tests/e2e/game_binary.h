@@ -21,6 +21,14 @@ namespace e2e {
 
 namespace fs = std::filesystem;
 
+// How many times slower the game runs in this build: the sanitizers' builds are unoptimised and
+// checked, and the online tests, which run in real time, slow their pace by as much.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+constexpr int SLOWDOWN = 3;
+#else
+constexpr int SLOWDOWN = 1;
+#endif
+
 struct Result {
     int status = -1;
     std::string out, err;  // with "--stats -" the statistics are the output

@@ -56,7 +56,7 @@ protected:
     void startSession(int port, int pace, int relay = 0, int quit = 4500) {
         write("host.txt", hostScript + std::to_string(quit) + " quit\n");
         host = start("--headless --data data --host " + std::to_string(port) + " --pace " +
-                         std::to_string(pace) + " --script host.txt --stats host.json --record host.rec",
+                         std::to_string(pace / SLOWDOWN) + " --script host.txt --stats host.json --record host.rec",
                      "host");
         // A joiner waits five seconds for an answer: the host listens first.
         ASSERT_TRUE(waitFor([&] { return listening(port); })) << "the host never listened on " << port;
@@ -75,7 +75,7 @@ protected:
     }
     // Waits for a machine to end well; its statistics.
     std::string stats(pid_t pid, const std::string& name) {
-        const Result r = finish(pid, name, 60);
+        const Result r = finish(pid, name, 60 * SLOWDOWN);
         EXPECT_EQ(r.status, 0) << name << ": " << r.err;
         return readFile(dir / (name + ".json"));
     }

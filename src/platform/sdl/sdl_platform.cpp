@@ -69,6 +69,9 @@ void SdlPlatform::clipCursor(Rect rect) {
 
 bool SdlPlatform::startTimer(int periodMs, std::function<void()> handler) {
     if (periodMs <= 0 || !handler) return false;
+    // Online there is a timer, but it never fires, as headless: what it draws (the battle set-up's
+    // wait picture) would land in the game's buffers at moments of the clock, not of the game.
+    if (options_.session) return true;
     std::lock_guard lock(timerMutex_);
     timerPeriodMs_ = periodMs;
     timerHandler_ = std::move(handler);
