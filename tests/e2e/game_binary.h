@@ -24,7 +24,7 @@ namespace fs = std::filesystem;
 // How many times slower the game runs in this build: the sanitizers' builds are unoptimised and
 // checked, and the online tests, which run in real time, slow their pace by as much.
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-constexpr int SLOWDOWN = 3;
+constexpr int SLOWDOWN = 6;
 #else
 constexpr int SLOWDOWN = 1;
 #endif

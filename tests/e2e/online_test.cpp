@@ -42,9 +42,9 @@ bool listening(int port) {
     return has(readFile("/proc/net/udp"), local);
 }
 
-// Polls for at most thirty seconds.
+// Polls for at most thirty seconds (more in the slower builds).
 bool waitFor(const std::function<bool()>& done) {
-    for (int tries = 0; tries < 1500 && !done(); ++tries)
+    for (int tries = 0; tries < 1500 * SLOWDOWN && !done(); ++tries)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     return done();
 }

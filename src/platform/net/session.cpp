@@ -122,7 +122,7 @@ struct Session::Impl {
     std::vector<ScriptEvent> history;
     std::vector<ScriptEvent> open;
     std::int64_t closedUpTo = -1;  // every frame up to here is closed (host) or held (joined)
-    Clock::time_point started = Clock::now();  // host: the sequencer's frame 0
+    std::optional<Clock::time_point> started;  // host: the sequencer's frame 0, when the host's game began
     int framesPerSecond = 60;
     std::size_t delivered = 0;     // history events handed to this machine's game
     std::vector<Message> outbox;   // joined: for the host
@@ -175,8 +175,8 @@ struct Session::Impl {
     // frame before that is closed and goes out now; the machines run only up to the clock's frame
     // (see reach), which gives the events the delay's time to reach them.
     void closeFrames() {
-        if (stopNow) return;
-        const auto elapsed = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - started).count();
+        if (stopNow || !started) return;
+        const auto elapsed = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - *started).count();
         const std::int64_t frame = elapsed * framesPerSecond / 1'000'000 + INPUT_DELAY - 1;
         if (frame <= closedUpTo) return;
         closedUpTo = frame;
@@ -443,7 +443,6 @@ std::unique_ptr<Session> Session::host(std::uint16_t port, const Identity& ident
         return nullptr;
     }
     impl->enet->maximumPacketSize = MAX_MESSAGE_BYTES;
-    impl->started = Clock::now();
     Impl* raw = impl.get();
     impl->thread = std::thread([raw] { raw->run(); });
     return std::unique_ptr<Session>(new Session(std::move(impl)));
@@ -538,6 +537,8 @@ void Session::submit(const ScriptEvent& input) {
 bool Session::reach(std::int64_t frame, std::vector<ScriptEvent>& due) {
     Impl& s = *impl_;
     std::unique_lock lock(s.mutex);
+    // The clock starts with the host's game, which may take a while to load.
+    if (s.hosting && !s.started) s.started = Clock::now();
     // The frames held beyond the clock's are for the events to arrive in time, not to be run yet;
     // once the host has gone, every frame held is played out.
     s.held.wait(lock, [&] {

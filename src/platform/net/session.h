@@ -41,8 +41,8 @@ struct Traffic {
 
 class Session {
 public:
-    // Listens on `port` on every interface; the frames close at framesPerSecond from now on. Null
-    // with the reason when the port cannot be had.
+    // Listens on `port` on every interface; the frames close at framesPerSecond from the host
+    // game's first reach on. Null with the reason when the port cannot be had.
     static std::unique_ptr<Session> host(std::uint16_t port, const Identity& identity, const std::string& settings,
                                          int framesPerSecond, std::string& error);
     // Connects and shakes hands, waiting a few seconds at most. Null with the reason when the host
