@@ -42,6 +42,12 @@ public:
     HeadlessPlatform(const BackendOptions& options, const std::vector<ScriptEvent>& script)
         : options(options), script(script), mixer(createVirtualMixer()), ttf(createTtfFont()) {
         if (session) stream.emplace(*session, options.recordHeader);
+        // Open before the game's start-up, whose wait points may already hand over a join.
+        if (!options.recordFile.empty()) {
+            record.open(options.recordFile, std::ios::binary);
+            if (!record) std::fprintf(stderr, "ramparo: cannot write the recording '%s'\n", options.recordFile.c_str());
+            record << options.recordHeader;
+        }
     }
 
     DisplayStatus openDisplay(int, int) override { return DisplayStatus::Ok; }
@@ -95,11 +101,6 @@ public:
     }
 
     int run(std::function<void()> gameMain) override {
-        if (!options.recordFile.empty()) {
-            record.open(options.recordFile, std::ios::binary);
-            if (!record) std::fprintf(stderr, "ramparo: cannot write the recording '%s'\n", options.recordFile.c_str());
-            record << options.recordHeader;
-        }
         std::thread game([&] {
             gameThread = std::this_thread::get_id();
             frameStartMs = threadCpuMs();
