@@ -200,3 +200,36 @@ TEST(NetSession, AJoinerPlaysWhatItHoldsAfterTheHostGoes) {
     ASSERT_EQ(joiner.events.size(), 2u);
     EXPECT_EQ(lines(joiner.events)[1], std::to_string(host.events[1].frame) + " key H");
 }
+
+// The game has one pointer: a machine's turn begins with it where that machine's own pointer was,
+// though its moves went nowhere while another acted; the host's comes back with its turn.
+TEST(NetSession, AMachineActsWithItsOwnPointer) {
+    std::uint16_t port = 24905;
+    Machine host(port);
+    Machine joiner(port, "ann");
+    ASSERT_TRUE(until([&] { return host.step() && !host.events.empty(); }));
+    const auto move = [](int x, int y) {
+        ScriptEvent event;
+        event.kind = ScriptEvent::Kind::Move;
+        event.point = {x, y};
+        return event;
+    };
+    host.session->setGameState(1, true);
+    host.session->setGameState(0, true);  // nothing known of its pointer yet: nothing handed
+    host.session->submit(move(200, 440));
+    joiner.session->submit(move(413, 112));
+    // The pass that next moves the joiner's byte count sent the move; once the host has received
+    // as much, its session thread has handled it too (it counts after handling).
+    const std::uint64_t before = joiner.session->traffic().bytesSent;
+    ASSERT_TRUE(until([&] { return joiner.session->traffic().bytesSent > before; }));
+    const std::uint64_t sent = joiner.session->traffic().bytesSent;
+    ASSERT_TRUE(until([&] { return host.session->traffic().bytesReceived >= sent; }));
+    host.session->setGameState(1, true);
+    host.session->setGameState(1, true);  // still acting: nothing more
+    ASSERT_TRUE(until([&] { return host.step() && host.lastIs("@1 move 413 112"); }));
+    host.session->setGameState(0, true);
+    ASSERT_TRUE(until([&] { return host.step() && host.lastIs("move 200 440") && !host.lastIs("@1"); }));
+    std::vector<std::string> stream = lines(host.events);
+    for (std::string& line : stream) line.erase(0, line.find(' '));
+    EXPECT_EQ(stream, (std::vector<std::string>{" join 1 ANN", " move 200 440", " @1 move 413 112", " move 200 440"}));
+}

@@ -143,6 +143,9 @@ struct Session::Impl {
         std::int64_t stamped = -1;
     };
     std::array<Spacing, MAX_PEER + 1> spacing{};  // by peer: its last input
+    // By peer: where its pointer last was, whether or not it was acting then. The game has one
+    // pointer, and a machine's turn begins with it where that machine left its own.
+    std::array<std::optional<Point>, MAX_PEER + 1> pointers{};
 
     std::atomic<bool> stop{false};
     std::thread thread;
@@ -210,6 +213,23 @@ struct Session::Impl {
         frame = std::max(frame, last.stamped);
         last = {made, frame};
         stamp(std::move(event), frame);
+    }
+
+    void notePointer(const ScriptEvent& event) {
+        if (event.kind == ScriptEvent::Kind::Move || event.kind == ScriptEvent::Kind::Click)
+            pointers[static_cast<std::size_t>(event.peer)] = event.point;
+    }
+
+    // The machine now acting gets the pointer where it left it, ahead of anything it does next;
+    // else its first shot would go where another machine's pointer was.
+    void handPointer(int peer) {
+        const std::optional<Point>& at = pointers[static_cast<std::size_t>(peer)];
+        if (!at || stopNow) return;
+        ScriptEvent move;
+        move.kind = ScriptEvent::Kind::Move;
+        move.peer = peer;
+        move.point = *at;
+        stamp(move);
     }
 
     void endSession(std::string why, bool atOnce) {
@@ -334,10 +354,11 @@ struct Session::Impl {
                 link->inputs = 0;
             }
             if (++link->inputs > MAX_INPUTS_PER_SECOND) return drop(*link, "it sent too much input");
-            // Only the machine whose player is being played may act; the others' input goes nowhere.
-            if (actingPeer != link->id) return;
             ScriptEvent event = input->event;
             event.peer = link->id;
+            notePointer(event);
+            // Only the machine whose player is being played may act; the others' input goes nowhere.
+            if (actingPeer != link->id) return;
             stampInput(event, input->event.frame);
             return;
         }
@@ -362,6 +383,7 @@ struct Session::Impl {
         }
         link.id = id;
         spacing[static_cast<std::size_t>(id)] = {};
+        pointers[static_cast<std::size_t>(id)].reset();
         link.name = peerName(hello.name);
         if (link.name.empty()) link.name = "PLAYER" + std::to_string(id);
         ++joined;
@@ -526,6 +548,7 @@ void Session::submit(const ScriptEvent& input) {
     if (impl_->hosting) {
         ScriptEvent event = input;
         event.peer = 0;
+        impl_->notePointer(event);
         impl_->stampInput(event, input.frame);
     } else {
         ScriptEvent event = input;
@@ -574,6 +597,7 @@ void Session::noteFrameHash(std::int64_t presents, std::uint64_t hash) {
 
 void Session::setGameState(int actingPeer, bool joinable) {
     const std::lock_guard lock(impl_->mutex);
+    if (actingPeer != impl_->actingPeer) impl_->handPointer(actingPeer);
     impl_->actingPeer = actingPeer;
     impl_->joinable = joinable;
 }
