@@ -29,6 +29,11 @@ constexpr int SLOWDOWN = 6;
 constexpr int SLOWDOWN = 1;
 #endif
 
+// The first of ten UDP ports of this test's own, from the process id (ctest runs each test in a
+// process of its own), so that two runs of the suite on one machine do not meet; below the
+// kernel's range for ephemeral ports, which the joining machines take.
+inline int testPorts() { return 20000 + static_cast<int>(::getpid() % 1200) * 10; }
+
 struct Result {
     int status = -1;
     std::string out, err;  // with "--stats -" the statistics are the output

@@ -115,16 +115,17 @@ protected:
 };
 
 TEST_F(Online, TwoJoinedMachinesPlayABattleInStepWithTheHost) {
-    ASSERT_NO_FATAL_FAILURE(startSession(24801, PACE));
+    ASSERT_NO_FATAL_FAILURE(startSession(testPorts(), PACE));
     expectOneGame();
 }
 
 // Datagrams held back up to 30 ms, so reordered, and one in twenty lost, both ways: ENet resends,
 // and the machines still play one game, to its last frame. Each joiner has a relay of its own.
 TEST_F(Online, ThroughALossyRelayTheMachinesStayInStep) {
-    const UdpProxy relays[] = {{24804, 24803, {30, 0.05, 1}}, {24805, 24803, {30, 0.05, 2}}};
+    const auto port = static_cast<std::uint16_t>(testPorts());
+    const UdpProxy relays[] = {{std::uint16_t(port + 1), port, {30, 0.05, 1}}, {std::uint16_t(port + 2), port, {30, 0.05, 2}}};
     ASSERT_TRUE(relays[0].ok() && relays[1].ok());
-    ASSERT_NO_FATAL_FAILURE(startSession(24803, PACE, 24804));
+    ASSERT_NO_FATAL_FAILURE(startSession(port, PACE, port + 1));
     expectOneGame();
     for (const UdpProxy& relay : relays) EXPECT_GT(relay.dropped(), 0u);
 }
@@ -133,7 +134,7 @@ TEST_F(Online, ThroughALossyRelayTheMachinesStayInStep) {
 // computer at the frame the host stamps, and the others play the battle to its end together. The
 // battle lasts about 2700 frames, 13 s at this pace.
 TEST_F(Online, AMachineKilledInTheBattleLeavesItToTheOthers) {
-    ASSERT_NO_FATAL_FAILURE(startSession(24802, 200));
+    ASSERT_NO_FATAL_FAILURE(startSession(testPorts(), 200));
     // Killed as PLAY GAME's click reaches the game: the battle begins.
     ASSERT_TRUE(waitFor([&] { return has(recording("host"), "move 200 440\n"); }));
     stop(peers[1]);
@@ -162,11 +163,13 @@ TEST_F(Online, AMachineWithOtherDataOrNoHostDoesNotJoin) {
         sprite.seekp(100);
         sprite.put(byte);
     }
-    const pid_t host = start("--headless --data data --host 24806 --max-frames 360", "host");
-    const pid_t nobody = start("--headless --data data --join 127.0.0.1:24807", "nobody");
-    ASSERT_TRUE(waitFor([] { return listening(24806); }));
+    const int port = testPorts();
+    const std::string empty = "127.0.0.1:" + std::to_string(port + 1);  // where nobody hosts
+    const pid_t host = start("--headless --data data --host " + std::to_string(port) + " --max-frames 360", "host");
+    const pid_t nobody = start("--headless --data data --join " + empty, "nobody");
+    ASSERT_TRUE(waitFor([&] { return listening(port); }));
 
-    const Result refused = run("--headless --data other --join 127.0.0.1:24806");
+    const Result refused = run("--headless --data other --join 127.0.0.1:" + std::to_string(port));
     EXPECT_EQ(refused.status, 1);
     EXPECT_TRUE(has(refused.err, "refused to let this machine join: different data files")) << refused.err;
     const Result hosted = finish(host, "host", 60);
@@ -176,7 +179,7 @@ TEST_F(Online, AMachineWithOtherDataOrNoHostDoesNotJoin) {
 
     const Result lonely = finish(nobody, "nobody", 60);
     EXPECT_EQ(lonely.status, 1);
-    EXPECT_TRUE(has(lonely.err, "no game is hosted at 127.0.0.1:24807")) << lonely.err;
+    EXPECT_TRUE(has(lonely.err, "no game is hosted at " + empty)) << lonely.err;
 }
 
 }  // namespace

@@ -31,13 +31,13 @@ TEST_F(OnlineWindow, AWatchingWindowStaysInStepWithAHeadlessHost) {
           "30 key SPACE\n62 key SPACE\n"
           "200 click 310 300\n230 click 500 440\n290 click 310 300\n"  // two computers
           "320 click 200 440\n1200 quit\n");
-    const std::string game = "'" RAMPARO_BUILD_DIR "/ramparo' --data data ";
+    const std::string game = "'" RAMPARO_BUILD_DIR "/ramparo' --data data ", port = std::to_string(testPorts());
     // The window is closed once the host has gone: it then shows that, in a box nobody closes.
     const std::string session =
         "export HOME=\"$PWD\" XDG_CONFIG_HOME=\"$PWD\" SDL_AUDIODRIVER=dummy; "
-        "(" + game + "--headless --host 24790 --pace " + std::to_string(120 / SLOWDOWN) + " --script host.txt --stats host.json --record host.rec "
+        "(" + game + "--headless --host " + port + " --pace " + std::to_string(120 / SLOWDOWN) + " --script host.txt --stats host.json --record host.rec "
         ">host.out 2>host.err &); sleep 0.5; " +
-        game + "--window --join 127.0.0.1:24790 --name watcher --record window.rec >window.out 2>window.err & "
+        game + "--window --join 127.0.0.1:" + port + " --name watcher --record window.rec >window.out 2>window.err & "
         "w=$!; for i in $(seq " + std::to_string(900 * SLOWDOWN) + "); do [ -s host.json ] && break; sleep 0.1; done; sleep 2; kill -9 $w; wait $w";
     std::system(("cd '" + dir.string() + "' && bash -c '" + std::regex_replace(session, std::regex("'"), "'\\''") + "'").c_str());
 
